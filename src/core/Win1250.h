@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Windows-1250 exists only where bytes meet the disk: settings, books, text exports.
+namespace win1250 {
+
+QString decode(const QByteArray &bytes);
+// Characters the code page cannot hold become '?'; *lossless (when given) tells whether any did.
+QByteArray encode(const QString &text, bool *lossless = nullptr);
+// Characters of the text that Windows-1250 cannot hold, in order of appearance, each once.
+QString unencodable(const QString &text);
+
+// Writes the bytes to a temporary file in the target's folder and renames it over the target,
+// so a failed write never leaves a half-written file. Throws "Unable to write to <path>".
+void writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+} // namespace win1250

@@ -1,0 +1,26 @@
+#include "TestEnv.h"
+
+#include "AppPaths.h"
+#include "Clock.h"
+
+#include <QLocale>
+
+TestEnv::TestEnv()
+{
+    initProcess();
+    AppPaths::setAppDirForTests(m_dir.path());
+    Platform::install(&platform);
+    Clock::reset();
+}
+
+TestEnv::~TestEnv()
+{
+    Platform::install(nullptr);
+    AppPaths::setAppDirForTests(QString());
+    Clock::reset();
+}
+
+void TestEnv::initProcess()
+{
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+}
