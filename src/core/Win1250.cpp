@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -41,6 +42,10 @@ QString unencodable(const QString &text)
 
 void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
+    // A read-only file stays as it is, even though the folder would let us replace it.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isWritable())
+        throw AppError::unableToWrite(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw AppError::unableToWrite(path);

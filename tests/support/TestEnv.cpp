@@ -10,7 +10,6 @@ TestEnv::TestEnv()
     initProcess();
     AppPaths::setAppDirForTests(m_dir.path());
     Platform::install(&platform);
-    Clock::reset();
 }
 
 TestEnv::~TestEnv()

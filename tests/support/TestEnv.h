@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 // One per test function: a fresh application folder, the scripted platform installed, the Polish
-// locale, the real clock. Everything is undone when it goes out of scope.
+// locale. Everything is undone when it goes out of scope, the clock put back to the real one.
 class TestEnv
 {
 public:

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test under the offscreen platform.
+# Exits non-zero when anything fails.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" "$root/build"
+cd "$root/build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

@@ -1,0 +1,44 @@
+#include "ImageLinkButton.h"
+
+#include <QPainter>
+
+ImageLinkButton::ImageLinkButton(const QString &name, const QPixmap &up, const QPixmap &down,
+                                 QWidget *parent)
+    : QAbstractButton(parent), m_up(up), m_down(down)
+{
+    setObjectName(name);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize ImageLinkButton::sizeHint() const
+{
+    return m_up.isNull() ? QSize(153, 105) : m_up.deviceIndependentSize().toSize();
+}
+
+void ImageLinkButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap &pm = (isDown() && !m_down.isNull()) ? m_down : m_up;
+    p.drawPixmap(rect(), pm);
+    if (m_hover || hasFocus()) {
+        p.setPen(QPen(hasFocus() ? palette().color(QPalette::Highlight) : QColor(255, 255, 255, 160), 2));
+        p.setRenderHint(QPainter::Antialiasing);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    }
+}
+
+void ImageLinkButton::enterEvent(QEnterEvent *event)
+{
+    m_hover = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void ImageLinkButton::leaveEvent(QEvent *event)
+{
+    m_hover = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}

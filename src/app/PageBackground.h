@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// The picture behind a calculator page's labels, stretched to the whole page. It may be empty.
+class PageBackground : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PageBackground(const QString &name, QWidget *parent);
+
+    const QImage &picture() const { return m_picture; }
+    bool isEmpty() const { return m_picture.isNull(); }
+    void setPicture(const QImage &picture);
+    void clear();
+
+signals:
+    void contextMenuWanted(const QPoint &globalPos);
+    void clicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_picture;
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDate>
+#include <QMainWindow>
+
+class DecimalInputFilter;
+class ImageLinkButton;
+class PageBackground;
+class QAction;
+class QMenu;
+class QTabWidget;
+class QTimer;
+class TmxCalendar;
+class WetCuringPage;
+
+// The main window: the calendar, two web buttons, the page control with the four calculator
+// pages and the cookbook, the menus, and the start / activate / close behaviour.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    static QString windowCaption() { return QStringLiteral("Solvarin  autor Orvendal"); }
+    static QString applicationTitle() { return QStringLiteral("Peklowanie mięsa"); }
+
+    // Handlers named as the window's events.
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void PageControl1Change();
+    void Timer1Timer();
+    void CzytajUstawienia();
+    void UstawNapisy();
+    void UlozEtykiety();
+    void MarkHolidays();
+
+    int activePage() const;
+    QAction *action(const QString &objectName) const;
+
+    QString LastBookPath;
+    int ControlColour = int(0x80000005);
+    int SelectedLabel = 0;
+    int MinBrineConcentration = 4;
+    bool ExternalEditorTicked = false;
+    // Own dry-curing proportions as typed (g per kg): curing salt, pepper, allspice.
+    struct OwnDryTexts
+    {
+        QString salt, pepper, allspice;
+    } OwnDry;
+
+    QTabWidget *PageControl1;
+    TmxCalendar *mxCalendar1;
+    ImageLinkButton *WebButton1, *WebButton2;
+    WetCuringPage *WetPage;
+    QTimer *Timer1, *Timer2;
+    QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5;
+
+    static QUrl webAddress1();
+    static QUrl webAddress2();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    void buildMenus();
+    void buildPopupMenus();
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption, bool enabled = false);
+    QWidget *addPage(const char *name, const QString &caption);
+
+    DecimalInputFilter *m_decimalFilter;
+    QList<PageBackground *> m_backgrounds;
+    QDate m_lastCalendarDate;
+    QDate m_lastSelectionEnd;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Dry curing: curing salt, pepper and allspice for a weight of meat, in the official
+// proportions (18-22 g, 0,5 g, 0,5 g per kg) and in the user's own ones.
+
+// The texts as the fields hold them.
+struct DryCuringInput
+{
+    QString meat = QStringLiteral("0"); // Edit2, kg; empty counts as 0
+    QString ownSalt = QStringLiteral("20"); // Edit6, g per kg; no empty-field guard
+    QString ownPepper = QStringLiteral("0,5"); // Edit8, g per kg
+    QString ownAllspice = QStringLiteral("0,5"); // Edit9, g per kg
+};
+
+// The value labels, in the order they are written.
+enum class DryTarget {
+    OfficialSalt,
+    OfficialPepper,
+    OfficialAllspice,
+    OwnSalt,
+    OwnPepper,
+    OwnAllspice,
+};
+
+using DrySink = std::function<void(DryTarget, const QString &)>;
+
+// Hands the six texts to `sink` one by one. A meat text that is not a number throws AppError
+// before anything is handed over; an own proportion that is not a number (an empty one
+// included) throws after the official texts and the own ones before it, which stay written.
+void computeDryCuring(const DryCuringInput &input, const DrySink &sink);

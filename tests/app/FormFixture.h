@@ -1,0 +1,73 @@
+#pragma once
+
+#include "InitAssets.h"
+#include "TForm1.h"
+#include "TestEnv.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+#include <memory>
+
+// The main window as the program makes it, in a fresh application folder with the scripted
+// platform; shown and active so focus behaves as for a user.
+struct FormFixture
+{
+    TestEnv env;
+    std::unique_ptr<TForm1> form;
+
+    explicit FormFixture(bool show = true) { start(show); }
+
+    void start(bool show = true)
+    {
+        initSolvarinAssets();
+        form = std::make_unique<TForm1>();
+        if (show) {
+            form->show();
+            QApplication::setActiveWindow(form.get());
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        }
+    }
+    void restart()
+    {
+        form.reset();
+        start();
+    }
+
+    template<class T = QLabel>
+    T *get(const char *name) const
+    {
+        T *w = form->findChild<T *>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QString text(const char *label) const { return get<QLabel>(label)->text(); }
+
+    // Focus the field, select everything and type as a user would.
+    void type(const char *field, const QString &keys) const
+    {
+        auto *edit = get<QLineEdit>(field);
+        edit->setFocus(Qt::MouseFocusReason);
+        QVERIFY(edit->hasFocus());
+        edit->selectAll();
+        if (keys.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, keys);
+    }
+    // Pick an item of a list with the keyboard.
+    void pick(const char *list, int index) const
+    {
+        auto *box = get<QComboBox>(list);
+        box->setFocus(Qt::MouseFocusReason);
+        QVERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentIndex(), index);
+    }
+};

@@ -1,0 +1,56 @@
+// Renders every page of the main window (and the open panels) to PNG files, under the offscreen
+// platform, so the pages can be looked at without a desktop. Usage: snapshot <output folder>
+#include "AppPaths.h"
+#include "InitAssets.h"
+#include "QtPlatform.h"
+#include "TForm1.h"
+#include "WetCuringPage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: snapshot <output folder>\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    initSolvarinAssets();
+    // A fresh application folder, so the pictures show the program as a new user sees it.
+    QTemporaryDir appDir;
+    AppPaths::setAppDirForTests(appDir.path());
+    QtPlatform platform;
+    Platform::install(&platform);
+
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QApplication::processEvents();
+    form.FormActivate();
+
+    auto save = [&](const QString &name) {
+        QApplication::processEvents();
+        const QString path = QDir(out).filePath(name + QStringLiteral(".png"));
+        if (!form.grab().save(path))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        else
+            std::printf("%s\n", qPrintable(path));
+    };
+    for (int page = 0; page < form.PageControl1->count(); ++page) {
+        form.PageControl1->setCurrentIndex(page);
+        save(QStringLiteral("page%1").arg(page));
+    }
+    form.PageControl1->setCurrentIndex(0);
+    form.WetPage->showOwnPanel();
+    save(QStringLiteral("page0-own-variant"));
+    form.WetPage->Panel8->hide();
+    return 0;
+}
