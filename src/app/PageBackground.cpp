@@ -21,22 +21,38 @@ bool PageBackground::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+const QImage &PageBackground::picture() const
+{
+    if (!m_pendingFile.isEmpty()) {
+        m_picture = QImage(m_pendingFile);
+        m_pendingFile.clear();
+    }
+    return m_picture;
+}
+
 void PageBackground::setPicture(const QImage &picture)
 {
+    m_pendingFile.clear();
     m_picture = picture;
+    update();
+}
+
+void PageBackground::setPictureFile(const QString &path)
+{
+    m_pendingFile = path;
+    m_picture = QImage();
     update();
 }
 
 void PageBackground::clear()
 {
-    m_picture = QImage();
-    update();
+    setPicture(QImage());
 }
 
 void PageBackground::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (m_picture.isNull()) {
+    if (picture().isNull()) {
         p.fillRect(rect(), palette().color(QPalette::Window));
         return;
     }

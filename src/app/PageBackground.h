@@ -11,9 +11,11 @@ class PageBackground : public QWidget
 public:
     explicit PageBackground(const QString &name, QWidget *parent);
 
-    const QImage &picture() const { return m_picture; }
-    bool isEmpty() const { return m_picture.isNull(); }
+    const QImage &picture() const;
+    bool isEmpty() const { return picture().isNull(); }
     void setPicture(const QImage &picture);
+    // A picture file read only when first needed: hidden pages cost nothing at start.
+    void setPictureFile(const QString &path);
     void clear();
 
 signals:
@@ -27,5 +29,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_picture;
+    mutable QImage m_picture;
+    mutable QString m_pendingFile;
 };

@@ -96,7 +96,7 @@ void TForm1::buildWindow()
 
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(4, 234, kWindowWidth - 8, kWindowHeight - 234 - 4 - menuBar()->sizeHint().height());
+    PageControl1->move(4, 234); // sized with the client area, see resizeEvent
     PageControl1->setUsesScrollButtons(false);
     QFont tabFont = PageControl1->tabBar()->font();
     tabFont.setPointSizeF(tabFont.pointSizeF() - 0.5);
@@ -122,7 +122,7 @@ void TForm1::buildWindow()
 
     const char *pictures[] = {":/tlo_mokre.jpg", ":/tlo_suche.jpg", ":/tlo_solanka.jpg", ":/tlo_ryby.jpg"};
     for (int i = 0; i < m_backgrounds.size(); ++i)
-        m_backgrounds[i]->setPicture(QImage(QString::fromLatin1(pictures[i])));
+        m_backgrounds[i]->setPictureFile(QString::fromLatin1(pictures[i]));
 
     connect(PageControl1, &QTabWidget::currentChanged, this, handler(this, &TForm1::PageControl1Change));
 
@@ -231,6 +231,13 @@ void TForm1::CzytajUstawienia()
     LastBookPath = file.readString(QStringLiteral("ksiazka"), QStringLiteral("baza"),
                                    AppPaths::appDir() + QStringLiteral("/Moja książka.xml"));
     ControlColour = file.readInteger(QStringLiteral("F4"), QStringLiteral("kolor"), int(0x80000005));
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    const QWidget *client = centralWidget();
+    PageControl1->resize(client->width() - 8, client->height() - PageControl1->y() - 4);
 }
 
 void TForm1::changeEvent(QEvent *event)

@@ -15,4 +15,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+
+private:
+    void fitText();
 };

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+// Resident memory of this process in kB, from /proc.
+inline long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}

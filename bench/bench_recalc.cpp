@@ -1,0 +1,61 @@
+// One wet-curing recalculation through the real window: parse, compute, format, set the labels.
+#include "AppPaths.h"
+#include "InitAssets.h"
+#include "QtPlatform.h"
+#include "TForm1.h"
+#include "WetCuring.h"
+#include "WetCuringPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    initSolvarinAssets();
+    QTemporaryDir dir;
+    AppPaths::setAppDirForTests(dir.path());
+    QtPlatform platform;
+    Platform::install(&platform);
+    TForm1 form;
+    form.show();
+    QApplication::processEvents();
+
+    const QString meats[] = {QStringLiteral("1"), QStringLiteral("2,5"), QStringLiteral("13,75"),
+                             QStringLiteral("0,3")};
+    auto run = [&](const char *name, bool own) {
+        form.WetPage->CheckBox1->setChecked(own);
+        form.WetPage->Edit11->setText(QStringLiteral("70"));
+        form.WetPage->Edit12->setText(QStringLiteral("1,5"));
+        const int rounds = 20000;
+        QElapsedTimer timer;
+        timer.start();
+        qint64 inRecalc = 0;
+        for (int i = 0; i < rounds; ++i) {
+            form.WetPage->Edit1->setText(meats[i % 4]);
+            form.WetPage->ComboBox1->setCurrentIndex(i % 14);
+            timer.restart();
+            form.WetPage->PrzeliczMokre();
+            inRecalc += timer.nsecsElapsed();
+            if (i % 64 == 0)
+                QApplication::processEvents(); // let repaints and layout requests run as they would
+        }
+        std::printf("wet_recalc_%s_us %.2f\n", name, double(inRecalc) / rounds / 1000.0);
+        // The calculation alone, without the widgets.
+        timer.restart();
+        int sink = 0;
+        for (int i = 0; i < rounds; ++i)
+            computeWetCuring({meats[i % 4], i % 14, own, QStringLiteral("70"), QStringLiteral("1,5")},
+                             [&](WetTarget, const QString &t) { sink += int(t.size()); });
+        std::printf("wet_compute_%s_us %.2f (%d)\n", name, double(timer.nsecsElapsed()) / rounds / 1000.0,
+                    sink % 10);
+    };
+    run("less_salty", false);
+    run("own", true);
+    return 0;
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs the benchmarks and prints the figures: ratios against reference programs timed in the
+# same run, on the same machine. Usage: bench/run.sh [build folder]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+"$root/scripts/deps.sh"
+command -v hyperfine >/dev/null || { apt-get install -y -qq hyperfine >/dev/null; }
+"$root/scripts/build.sh" "$build"
+export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false'
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+echo "== Start-up to the first painted main window (offscreen) =="
+hyperfine -N --warmup 3 --runs 30 --export-json "$tmp/startup.json" \
+  "$build/bench/bench_startup minimal" "$build/bench/bench_startup solvarin" >/dev/null
+python3 - "$tmp/startup.json" <<'PY'
+import json, sys
+r = json.load(open(sys.argv[1]))["results"]
+m, s = r[0]["mean"], r[1]["mean"]
+print(f"minimal Qt window: {m*1000:.1f} ms   main window: {s*1000:.1f} ms   ratio {s/m:.2f} (target <= 2.0)")
+PY
+echo "== Resident memory after start-up =="
+"$build/bench/bench_startup" solvarin | sed 's/rss_kb \(.*\)/main window: \1 kB (target < 80 MB)/'
+"$build/bench/bench_startup" minimal | sed 's/rss_kb \(.*\)/minimal Qt window: \1 kB/'
+echo "== One wet-curing recalculation (target < 50 us) =="
+"$build/bench/bench_recalc"

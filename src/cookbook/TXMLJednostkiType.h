@@ -1,0 +1,17 @@
+#pragma once
+
+#include "BookElement.h"
+#include "ChildList.h"
+#include "TXMLJednostkaType.h"
+
+// The unit dictionary.
+class TXMLJednostkiType : public BookElement, public ChildList<TXMLJednostkaType>
+{
+public:
+    TXMLJednostkiType() = default;
+    explicit TXMLJednostkiType(XmlNode *node)
+        : BookElement(node)
+        , ChildList<TXMLJednostkaType>(node)
+    { }
+    static QString tagName() { return QStringLiteral("jednostki"); }
+};

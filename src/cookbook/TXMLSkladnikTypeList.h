@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ChildList.h"
+#include "TXMLSkladnikType.h"
+
+// The ingredient lines of a recipe, in order.
+class TXMLSkladnikTypeList : public ChildList<TXMLSkladnikType>
+{
+public:
+    explicit TXMLSkladnikTypeList(XmlNode *parent = nullptr)
+        : ChildList<TXMLSkladnikType>(parent)
+    { }
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ChildList.h"
+#include "TXMLZdjeciaType.h"
+
+// The photos of a recipe, in display order.
+class TXMLZdjeciaTypeList : public ChildList<TXMLZdjeciaType>
+{
+public:
+    explicit TXMLZdjeciaTypeList(XmlNode *parent = nullptr)
+        : ChildList<TXMLZdjeciaType>(parent)
+    { }
+};

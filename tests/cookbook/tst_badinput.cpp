@@ -1,0 +1,159 @@
+#include "AppError.h"
+#include "Book.h"
+#include "TestEnv.h"
+#include "UnrecognisedBookError.h"
+#include "XmlService.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+const char kGoodBook[] = "<?xml version=\"1.0\" encoding=\"Windows-1250\"?>"
+                         "<Solvarin wersja=\"1.0\"><przepisy><przepis tytul=\"Dobry\"/>"
+                         "</przepisy></Solvarin>";
+
+QByteArray billionLaughs()
+{
+    QByteArray doc = "<?xml version=\"1.0\"?>\n<!DOCTYPE Solvarin [\n<!ENTITY l0 \"ha\">\n";
+    for (int i = 1; i <= 10; ++i) {
+        doc += "<!ENTITY l" + QByteArray::number(i) + " \"";
+        for (int k = 0; k < 10; ++k)
+            doc += "&l" + QByteArray::number(i - 1) + ";";
+        doc += "\">\n";
+    }
+    doc += "]>\n<Solvarin><przepisy><przepis tytul=\"&l10;\">&l10;</przepis></przepisy></Solvarin>";
+    return doc;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestBadInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestEnv::initProcess(); }
+    void rejected_data();
+    void rejected();
+    void wrongRootIsRecognisedAsSuch();
+    void missingFile();
+    void externalDtdIsNeverRead();
+    void internalEntitiesAreExpanded();
+};
+
+void TestBadInput::rejected_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not well-formed")
+        << QByteArray("<Solvarin><przepisy></Solvarin>")
+        << "line 1: Opening and ending tag mismatch: przepisy line 1 and Solvarin";
+    QTest::newRow("truncated") << QByteArray(kGoodBook).left(80) << "line 1: ";
+    QTest::newRow("empty file") << QByteArray() << "Document is empty";
+    QTest::newRow("text only") << QByteArray("just text") << "line 1: Start tag expected";
+    QTest::newRow("wrong root") << QByteArray("<Ksiazka><przepisy/></Ksiazka>")
+                                << "ta baza jest nie jadajna :(";
+    QTest::newRow("external entity") << QByteArray(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE Solvarin [\n"
+        "<!ENTITY xxe SYSTEM \"file:///etc/passwd\">\n]>\n"
+        "<Solvarin><przepisy><przepis tytul=\"x\">&xxe;</przepis></przepisy>"
+        "</Solvarin>") << "line 5: External entity 'xxe' is not allowed in a book";
+    QTest::newRow("external entity in attribute") << QByteArray(
+        "<!DOCTYPE Solvarin [<!ENTITY xxe SYSTEM \"file:///etc/passwd\">]>"
+        "<Solvarin wersja=\"&xxe;\"/>") << "Attribute references external entity 'xxe'";
+    QTest::newRow("billion laughs") << billionLaughs() << "Detected an entity reference loop";
+    QTest::newRow("huge attribute") << QByteArray("<Solvarin><przepisy><przepis tytul=\"")
+            + QByteArray(11'000'000, 'a') + QByteArray("\"/></przepisy></Solvarin>")
+                                    << "AttValue length too long";
+    QTest::newRow("deep nesting") << QByteArray("<Solvarin>") + QByteArray("<a>").repeated(300)
+            + QByteArray("</a>").repeated(300) + QByteArray("</Solvarin>")
+                                  << "Excessive depth in document";
+}
+
+void TestBadInput::rejected()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    TestEnv env;
+    writeFile(env.file("good.xml"), kGoodBook);
+    writeFile(env.file("bad.xml"), content);
+    Book book = Book::fromFile(env.file("good.xml"));
+    book.root().przepisy().item(0).setOcena(QStringLiteral("5"));
+    const std::unique_ptr<XmlNode> before = book.rootNode().clone();
+
+    QString shown;
+    try {
+        book.load(env.file("bad.xml"));
+    } catch (const AppError &e) {
+        shown = e.message();
+    }
+    QVERIFY2(shown.contains(message), qPrintable(shown));
+    QVERIFY(!shown.contains(QStringLiteral("root:")));
+    // The open book, its path and its unsaved change are untouched.
+    QVERIFY(book.rootNode().sameAs(*before));
+    QCOMPARE(book.BookPath(), env.file("good.xml"));
+    QCOMPARE(book.root().przepisy().item(0).ocena(), QStringLiteral("5"));
+}
+
+void TestBadInput::wrongRootIsRecognisedAsSuch()
+{
+    try {
+        Book::fromBytes("<?xml version=\"1.0\"?><solvarin/>", QStringLiteral("x.xml"));
+        QFAIL("no error");
+    } catch (const UnrecognisedBookError &e) {
+        QCOMPARE(e.rootName(), QStringLiteral("solvarin"));
+        QCOMPARE(e.message(), QStringLiteral("ta baza jest nie jadajna :("));
+    }
+    QCOMPARE(
+        Book::fromBytes("<Velmaro/>", QStringLiteral("v")).rootName(), QStringLiteral("Velmaro"));
+}
+
+void TestBadInput::missingFile()
+{
+    TestEnv env;
+    Book book = Book::newBook();
+    QVERIFY_THROWS_EXCEPTION(AppError, book.load(env.file("none.xml")));
+    QVERIFY(book.BookPath().isEmpty());
+    QCOMPARE(book.root().przepisy().count(), 1);
+}
+
+void TestBadInput::externalDtdIsNeverRead()
+{
+    TestEnv env;
+    // A DTD that would add a default attribute and a parameter entity pointing outside: neither
+    // is fetched, so the book reads as it is written.
+    writeFile(env.file("evil.dtd"), "<!ATTLIST Solvarin wersja CDATA \"from-dtd\">");
+    const QByteArray doc = "<?xml version=\"1.0\"?>\n<!DOCTYPE Solvarin SYSTEM \"file://"
+        + env.file("evil.dtd").toUtf8()
+        + "\" [\n<!ENTITY % pe SYSTEM \"file:///etc/passwd\">\n%pe;\n]>\n"
+          "<Solvarin><przepisy/></Solvarin>";
+    Book book = Book::fromBytes(doc, QStringLiteral("dtd.xml"));
+    QVERIFY(book.root().wersja().isEmpty());
+    QVERIFY(!book.toBytes().contains("root:"));
+    QVERIFY(!book.toBytes().contains("DOCTYPE"));
+}
+
+void TestBadInput::internalEntitiesAreExpanded()
+{
+    const Book book = Book::fromBytes(
+        "<!DOCTYPE Solvarin [<!ENTITY s \"sól &amp; <b>pieprz</b>\"><!ENTITY v \"1&#261;\">]>"
+        "<Solvarin wersja=\"&v;\"><przepisy><przepis tytul=\"x\">&s;&#261;</przepis>"
+        "</przepisy></Solvarin>",
+        QStringLiteral("e.xml"));
+    Book &b = const_cast<Book &>(book);
+    TXMLPrzepisType recipe = b.root().przepisy().item(0);
+    QCOMPARE(recipe.text(), QStringLiteral("sól & pieprzą"));
+    QVERIFY(recipe.node()->firstElement(u"b"));
+    QCOMPARE(b.root().wersja(), QStringLiteral("1ą"));
+}
+
+QTEST_GUILESS_MAIN(TestBadInput)
+#include "tst_badinput.moc"
