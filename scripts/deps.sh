@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-image-formats-plugins libjpeg62-turbo-dev
   libxml2-dev libxml2-utils libsimpleini-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
 )
 missing=()
 for p in "${packages[@]}"; do

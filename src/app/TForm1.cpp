@@ -1,17 +1,25 @@
 #include "TForm1.h"
 
 #include "AppPaths.h"
+#include "BrinePage.h"
 #include "Clock.h"
 #include "DecimalInputFilter.h"
+#include "CookbookPage.h"
+#include "DryCuringPage.h"
 #include "ErrorHandler.h"
+#include "FishPage.h"
 #include "FontGroups.h"
 #include "FontSettings.h"
 #include "ImageLinkButton.h"
 #include "IniFile.h"
+#include "LabelFontMenu.h"
 #include "PageBackground.h"
 #include "Platform.h"
 #include "Rounding.h"
+#include "Win1250.h"
+#include "TForm2.h"
 #include "TLabel.h"
+#include "TextExport.h"
 #include "TmxCalendar.h"
 #include "WetCuringPage.h"
 
@@ -24,6 +32,8 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
+#include <QProxyStyle>
 #include <QTabBar>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +44,19 @@
 
 namespace {
 constexpr int kWindowWidth = 724;
+
+// Tabs with less blank space beside their captions; drawn by the normal style otherwise.
+class NarrowTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 constexpr int kWindowHeight = 785;
 } // namespace
 
@@ -57,6 +80,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildWindow();
     buildMenus();
     buildPopupMenus();
+    m_labelFonts = new LabelFontMenu(this, PopupMenu3, [this] { return activePage(); },
+                                     [this] { UlozEtykiety(); });
+    m_labelFonts->attach();
+    connectLateMenus();
     setFixedSize(kWindowWidth, kWindowHeight);
     runGuarded([this] { FormCreate(); });
 }
@@ -98,9 +125,15 @@ void TForm1::buildWindow()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->move(4, 234); // sized with the client area, see resizeEvent
     PageControl1->setUsesScrollButtons(false);
+    // Five long Polish captions must fit one row: a condensed face for the tabs.
     QFont tabFont = PageControl1->tabBar()->font();
-    tabFont.setPointSizeF(tabFont.pointSizeF() - 0.5);
+    tabFont.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+    tabFont.setStretch(QFont::SemiCondensed);
+    tabFont.setPointSizeF(8.5);
     PageControl1->tabBar()->setFont(tabFont);
+    auto *tabStyle = new NarrowTabStyle;
+    tabStyle->setParent(PageControl1);
+    PageControl1->tabBar()->setStyle(tabStyle);
 
     QWidget *wetSheet = addPage("TabSheet1", QStringLiteral("Peklowanie na mokro"));
     WetPage = new WetCuringPage(mxCalendar1, central, m_decimalFilter, wetSheet);
@@ -109,16 +142,26 @@ void TForm1::buildWindow()
     wetSheet->layout()->addWidget(WetPage);
     m_backgrounds << WetPage->Image1;
 
-    const char *names[] = {"Image2", "Image3", "Image4"};
     QWidget *dry = addPage("TabSheet2", QStringLiteral("Peklowanie na sucho"));
+    DryPage = new DryCuringPage(central, m_decimalFilter, dry);
     QWidget *brine = addPage("TabSheet3", QStringLiteral("Solanka i zalewa octowa"));
+    BrineAndPicklePage = new BrinePage(m_decimalFilter, brine);
     QWidget *fish = addPage("TabSheet7", QStringLiteral("Solenie Ryb na mokro"));
-    QWidget *sheets[] = {dry, brine, fish};
-    for (int i = 0; i < 3; ++i) {
-        auto *bg = new PageBackground(QString::fromLatin1(names[i]), sheets[i]);
-        m_backgrounds << bg;
+    FishSaltingPage = new FishPage(m_decimalFilter, fish);
+    const std::pair<QWidget *, QWidget *> sheets[] = {
+        {dry, DryPage}, {brine, BrineAndPicklePage}, {fish, FishSaltingPage}};
+    for (auto [sheet, page] : sheets) {
+        (new QGridLayout(sheet))->setContentsMargins(0, 0, 0, 0);
+        sheet->layout()->addWidget(page);
     }
-    addPage("TabSheet4", QStringLiteral("Książka kucharska"));
+    m_backgrounds << DryPage->Image2 << BrineAndPicklePage->Image3 << FishSaltingPage->Image4;
+    QWidget *cookbook = addPage("TabSheet4", QStringLiteral("Książka kucharska"));
+    CookbookPage1 = new CookbookPage(m_decimalFilter, cookbook);
+    (new QGridLayout(cookbook))->setContentsMargins(0, 0, 0, 0);
+    cookbook->layout()->addWidget(CookbookPage1);
+    connect(CookbookPage1, &CookbookPage::titleChanged, this, &QWidget::setWindowTitle);
+    connect(CookbookPage1, &CookbookPage::bookPathChanged, this,
+            [this](const QString &path) { LastBookPath = path; });
 
     const char *pictures[] = {":/tlo_mokre.jpg", ":/tlo_suche.jpg", ":/tlo_solanka.jpg", ":/tlo_ryby.jpg"};
     for (int i = 0; i < m_backgrounds.size(); ++i)
@@ -134,6 +177,7 @@ void TForm1::buildWindow()
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, FishSaltingPage, handler(FishSaltingPage, &FishPage::Timer2Timer));
     Timer2->start();
 }
 
@@ -145,6 +189,7 @@ int TForm1::activePage() const
 void TForm1::FormCreate()
 {
     CzytajUstawienia();
+    DryPage->setOwnProportions(OwnDry.salt, OwnDry.pepper, OwnDry.allspice);
     UstawNapisy();
     UlozEtykiety();
     mxCalendar1->setDate(Clock::today());
@@ -157,6 +202,7 @@ void TForm1::FormCreate()
             panel->setPalette(pal);
         }
     }
+    CookbookPage1->startUp(LastBookPath);
 }
 
 void TForm1::UstawNapisy()
@@ -175,11 +221,15 @@ void TForm1::UstawNapisy()
     for (const auto &[name, caption] : captions)
         if (QAction *a = action(QString::fromLatin1(name)))
             a->setText(caption);
+    PageControl1->setTabText(3, QStringLiteral("Solenie ryb na mokro według Pellowin'ego"));
 }
 
 void TForm1::UlozEtykiety()
 {
     WetPage->UlozEtykiety();
+    DryPage->UlozEtykiety();
+    BrineAndPicklePage->UlozEtykiety();
+    FishSaltingPage->UlozEtykiety();
 }
 
 void TForm1::CzytajUstawienia()
@@ -202,6 +252,9 @@ void TForm1::CzytajUstawienia()
     for (const FontGroup &group : fontGroups()) {
         auto *first = findChild<QLabel *>(QStringLiteral("Label%1").arg(group.labels.first()));
         if (!first)
+            continue;
+        // A group with nothing stored keeps its design fonts (the 24-point "dziś" among them).
+        if (!file.sectionExists(QStringLiteral("Czcionka%1").arg(group.number)))
             continue;
         StoredFont font = StoredFont::of(first);
         CzytajCzcionke(group.number, file, font);
@@ -251,6 +304,7 @@ void TForm1::FormActivate()
 {
     MinBrineConcentration = 4;
     WetPage->PrzeliczMokre();
+    FishSaltingPage->PrzeliczRyby();
     QToolTip::setFont(font());
     mxCalendar1->sizeMarkers();
     MarkHolidays();
@@ -289,6 +343,40 @@ void TForm1::Timer1Timer()
 
 void TForm1::PageControl1Change()
 {
+    DryPage->PrzeliczSuche();
+}
+
+void TForm1::Zapiszobliczenia1Click()
+{
+    const int page = activePage();
+    if (page < 0 || page > 3)
+        return;
+    Platform::FileDialog dialog;
+    dialog.title = QStringLiteral("Zapisz obliczenia");
+    dialog.filter = QStringLiteral("tekst|*.txt");
+    dialog.defaultSuffix = QStringLiteral("txt");
+    dialog.fileName = AppPaths::file(exportStem(page)
+                                     + QLocale().toString(Clock::today(), QLocale::ShortFormat));
+    const QString path = Platform::get().saveFile(dialog);
+    if (path.isEmpty())
+        return;
+    const auto text = [this](const QString &name) -> QString {
+        QWidget *w = findChild<QWidget *>(name);
+        if (auto *label = qobject_cast<QLabel *>(w))
+            return label->text();
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            return edit->text();
+        if (auto *list = qobject_cast<QComboBox *>(w))
+            return list->currentText();
+        return {};
+    };
+    win1250::writeFileAtomically(path, exportBytes(exportLines(page, text, Clock::now())));
+}
+
+void TForm1::Oprogramie1Click()
+{
+    TForm2 about(this);
+    Platform::get().execModal(about);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -3,8 +3,13 @@
 #include <QDate>
 #include <QMainWindow>
 
+class BrinePage;
+class CookbookPage;
 class DecimalInputFilter;
+class DryCuringPage;
+class FishPage;
 class ImageLinkButton;
+class LabelFontMenu;
 class PageBackground;
 class QAction;
 class QMenu;
@@ -36,6 +41,8 @@ public:
     void UstawNapisy();
     void UlozEtykiety();
     void MarkHolidays();
+    void Zapiszobliczenia1Click();
+    void Oprogramie1Click();
 
     int activePage() const;
     QAction *action(const QString &objectName) const;
@@ -55,8 +62,13 @@ public:
     TmxCalendar *mxCalendar1;
     ImageLinkButton *WebButton1, *WebButton2;
     WetCuringPage *WetPage;
+    DryCuringPage *DryPage;
+    BrinePage *BrineAndPicklePage;
+    FishPage *FishSaltingPage;
+    CookbookPage *CookbookPage1;
     QTimer *Timer1, *Timer2;
     QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5;
+    LabelFontMenu *labelFonts() const { return m_labelFonts; }
 
     static QUrl webAddress1();
     static QUrl webAddress2();
@@ -70,10 +82,12 @@ private:
     void buildWindow();
     void buildMenus();
     void buildPopupMenus();
+    void connectLateMenus();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption, bool enabled = false);
     QWidget *addPage(const char *name, const QString &caption);
 
     DecimalInputFilter *m_decimalFilter;
+    LabelFontMenu *m_labelFonts = nullptr;
     QList<PageBackground *> m_backgrounds;
     QDate m_lastCalendarDate;
     QDate m_lastSelectionEnd;

@@ -1,6 +1,9 @@
 #include "TForm1.h"
 
+#include "CookbookPage.h"
+#include "DryCuringPage.h"
 #include "ErrorHandler.h"
+#include "LabelFontMenu.h"
 #include "PageBackground.h"
 #include "WetCuringPage.h"
 
@@ -40,29 +43,38 @@ void TForm1::buildMenus()
     addItem(options, "Ladujtlo1", QStringLiteral("Laduj tlo"));
     addItem(options, "Zapisztlo1", QStringLiteral("Zapisz tlo"));
     options->addSeparator();
-    addItem(options, "Zapiszkolor2", QStringLiteral("Zapisz Czcionkę"));
+    addItem(options, "Zapiszkolor2", QStringLiteral("Zapisz Czcionkę"), true);
     options->addSeparator();
     QAction *ownWet = addItem(options, "Wersjamokre1",
                               QStringLiteral("Wersja wlasna peklowania na mokro"), true);
     connect(ownWet, &QAction::triggered, this, [this] { runGuarded([this] { WetPage->showOwnPanel(); }); });
-    addItem(options, "Wersjasuche1", QStringLiteral("Wersja wlasna peklowania na sucho"));
+    QAction *ownDry = addItem(options, "Wersjasuche1",
+                              QStringLiteral("Wersja wlasna peklowania na sucho"), true);
+    connect(ownDry, &QAction::triggered, this, [this] { runGuarded([this] { DryPage->showOwnPanel(); }); });
 
     QMenu *cookbook = bar->addMenu(QStringLiteral("Książka kucharska"));
     cookbook->setObjectName(QStringLiteral("Ksiazkakucharska1"));
     QMenu *book = cookbook->addMenu(QStringLiteral("Ksiązka"));
     book->setObjectName(QStringLiteral("Ksiazka1"));
-    addItem(book, "Otworz1", QStringLiteral("Otwórz"));
-    addItem(book, "Nowa1", QStringLiteral("Nowa"));
-    addItem(book, "Zapisz1", QStringLiteral("Zapisz"));
-    addItem(book, "Zapiszjako1", QStringLiteral("Zapisz jako"));
+    CookbookPage *page = CookbookPage1;
+    const std::pair<const char *, void (CookbookPage::*)()> bookItems[] = {
+        {"Otworz1", &CookbookPage::Otworz1Click}, {"Nowa1", &CookbookPage::Nowa1Click},
+        {"Zapisz1", &CookbookPage::Zapisz1Click}, {"Zapiszjako1", &CookbookPage::Zapiszjako1Click}};
+    const QString bookCaptions[] = {QStringLiteral("Otwórz"), QStringLiteral("Nowa"),
+                                    QStringLiteral("Zapisz"), QStringLiteral("Zapisz jako")};
+    for (int i = 0; i < 4; ++i)
+        connect(addItem(book, bookItems[i].first, bookCaptions[i], true), &QAction::triggered, page,
+                handler(page, bookItems[i].second));
     cookbook->addSeparator();
     QMenu *recipes = cookbook->addMenu(QStringLiteral("Przepisy"));
     recipes->setObjectName(QStringLiteral("Przepisy1"));
     addItem(recipes, "Nowyprzepis1", QStringLiteral("Nowy przepis"));
     addItem(recipes, "Poprawprzepis1", QStringLiteral("Popraw przepis"));
-    addItem(recipes, "Usunprzepis1", QStringLiteral("Usuń przepis"));
+    connect(addItem(recipes, "Usunprzepis1", QStringLiteral("Usuń przepis"), true), &QAction::triggered,
+            page, handler(page, &CookbookPage::Usunprzepis1Click));
     recipes->addSeparator();
-    addItem(recipes, "Drukujprzepis1", QStringLiteral("Drukuj przepis"));
+    connect(addItem(recipes, "Drukujprzepis1", QStringLiteral("Drukuj przepis"), true),
+            &QAction::triggered, page, handler(page, &CookbookPage::Drukujprzepis1Click));
     recipes->addSeparator();
     addItem(recipes, "Kopiujzaznaczone1", QStringLiteral("Kopiuj zaznaczone do książli"));
     recipes->addSeparator();
@@ -75,7 +87,10 @@ void TForm1::buildMenus()
 
     QMenu *help = bar->addMenu(QStringLiteral("Pomoc"));
     help->setObjectName(QStringLiteral("Pomoc1"));
-    addItem(help, "Oprogramie1", QStringLiteral("O programie"));
+    QAction *about = addItem(help, "Oprogramie1", QStringLiteral("O programie"), true);
+    connect(about, &QAction::triggered, this, handler(this, &TForm1::Oprogramie1Click));
+    // A developer aid, kept out of the way of a plain click on the page.
+    addItem(help, "Zapiszlisteetykiet1", QStringLiteral("Zapisz listę etykiet"), true);
 }
 
 void TForm1::buildPopupMenus()
@@ -87,7 +102,8 @@ void TForm1::buildPopupMenus()
     addItem(PopupMenu1, "Zapisztlo2", QStringLiteral("Zapisz tlo"));
     addItem(PopupMenu1, "Usuntlo1", QStringLiteral("Usuń tlo"));
     PopupMenu1->addSeparator();
-    addItem(PopupMenu1, "Zapiszobliczenia1", QStringLiteral("Zapisz obliczenia"));
+    QAction *save = addItem(PopupMenu1, "Zapiszobliczenia1", QStringLiteral("Zapisz obliczenia"), true);
+    connect(save, &QAction::triggered, this, handler(this, &TForm1::Zapiszobliczenia1Click));
     PopupMenu1->addSeparator();
     QAction *close = addItem(PopupMenu1, "Zamknij2", QStringLiteral("Zamknij"), true);
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -99,24 +115,27 @@ void TForm1::buildPopupMenus()
 
     PopupMenu3 = new QMenu(this);
     PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
-    addItem(PopupMenu3, "Zmienkolor1", QStringLiteral("Zmień czcionkę"));
-    addItem(PopupMenu3, "Zapiszkolor1", QStringLiteral("Zapisz Czcionkę"));
+    addItem(PopupMenu3, "Zmienkolor1", QStringLiteral("Zmień czcionkę"), true);
+    addItem(PopupMenu3, "Zapiszkolor1", QStringLiteral("Zapisz Czcionkę"), true);
 
-    PopupMenu4 = new QMenu(this);
-    PopupMenu4->setObjectName(QStringLiteral("PopupMenu4"));
-    addItem(PopupMenu4, "Nowyprzepis2", QStringLiteral("Nowy przepis"));
-    addItem(PopupMenu4, "Poprawprzepis2", QStringLiteral("Popraw Przepis"));
-    addItem(PopupMenu4, "Usunprzepis2", QStringLiteral("Usuń przepis"));
-    PopupMenu4->addSeparator();
-    addItem(PopupMenu4, "Drukujprzepis2", QStringLiteral("Drukuj przepis"));
-    addItem(PopupMenu4, "Kopiujzaznaczone2", QStringLiteral("Kopiuj zaznaczone do książki"));
-
-    PopupMenu5 = new QMenu(this);
-    PopupMenu5->setObjectName(QStringLiteral("PopupMenu5"));
-    addItem(PopupMenu5, "Drukujprzepis3", QStringLiteral("Drukuj przepis"));
-    addItem(PopupMenu5, "Zmienczcionke3", QStringLiteral("Zmień czcionkę"));
+    // The recipe list and view menus belong to the cookbook page.
+    PopupMenu4 = CookbookPage1->PopupMenu4;
+    PopupMenu5 = CookbookPage1->PopupMenu5;
 
     for (PageBackground *bg : m_backgrounds)
         connect(bg, &PageBackground::contextMenuWanted, PopupMenu1,
                 [this](const QPoint &pos) { PopupMenu1->popup(pos); });
+}
+
+// Items whose handlers live in objects made after the menus.
+void TForm1::connectLateMenus()
+{
+    LabelFontMenu *fonts = m_labelFonts;
+    connect(action(QStringLiteral("Zmienkolor1")), &QAction::triggered, fonts,
+            handler(fonts, &LabelFontMenu::Zmienkolor1Click));
+    for (const char *name : {"Zapiszkolor1", "Zapiszkolor2"})
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, fonts,
+                handler(fonts, &LabelFontMenu::Zapiszkolor1Click));
+    connect(action(QStringLiteral("Zapiszlisteetykiet1")), &QAction::triggered, fonts,
+            handler(fonts, &LabelFontMenu::writeLabelList));
 }

@@ -4,6 +4,7 @@
 #include "TForm1.h"
 #include "TestEnv.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -69,5 +70,18 @@ struct FormFixture
         for (int i = 0; i < index; ++i)
             QTest::keyClick(box, Qt::Key_Down);
         QCOMPARE(box->currentIndex(), index);
+    }
+    // Pick an item from the open list, as with the mouse: one choice, whatever lies between.
+    void choose(const char *list, int index) const
+    {
+        auto *box = get<QComboBox>(list);
+        box->setFocus(Qt::MouseFocusReason);
+        QVERIFY(box->hasFocus());
+        box->showPopup();
+        QAbstractItemView *view = box->view();
+        QTRY_VERIFY(view->isVisible());
+        view->setCurrentIndex(box->model()->index(index, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!view->isVisible());
     }
 };

@@ -61,7 +61,7 @@ void TestMainWindow::windowShape()
     for (int i = 0; i < pages->count(); ++i)
         tabs << pages->tabText(i);
     QCOMPARE(tabs, (QStringList{"Peklowanie na mokro", "Peklowanie na sucho", "Solanka i zalewa octowa",
-                                "Solenie Ryb na mokro", "Książka kucharska"}));
+                                "Solenie ryb na mokro według Pellowin'ego", "Książka kucharska"}));
     QCOMPARE(f.form->mxCalendar1->size(), QSize(545, 225));
     QCOMPARE(f.form->WebButton1->width(), 153);
     QCOMPARE(f.form->WebButton2->width(), 153);
@@ -71,7 +71,7 @@ void TestMainWindow::windowShape()
     int tabsWidth = 0;
     for (int i = 0; i < pages->count(); ++i)
         tabsWidth += pages->tabBar()->tabRect(i).width();
-    QVERIFY(tabsWidth <= pages->width());
+    QVERIFY2(tabsWidth <= pages->width(), qPrintable(QString::number(tabsWidth)));
     QCOMPARE(f.form->Timer1->interval(), 100);
     QCOMPARE(f.form->Timer2->interval(), 1000);
 }
@@ -95,7 +95,7 @@ void TestMainWindow::mainMenu()
                           "Kopiuj zaznaczone do książli", "-"}));
     QCOMPARE(captions(menuNamed(*f.form, "Skladniki1")),
              (QStringList{"Kopiuj skladniki z innej książki", "Kopiuj jednostki z innej książki"}));
-    QCOMPARE(captions(menuNamed(*f.form, "Pomoc1")), (QStringList{"O programie"}));
+    QCOMPARE(captions(menuNamed(*f.form, "Pomoc1")), (QStringList{"O programie", "Zapisz listę etykiet"}));
 }
 
 void TestMainWindow::popupMenus()
@@ -113,12 +113,18 @@ void TestMainWindow::popupMenus()
 void TestMainWindow::onlyWorkingItemsAreEnabled()
 {
     FormFixture f;
-    QStringList enabled;
+    // Items of parts not built yet (backgrounds, effects, the recipe editor, copying between
+    // books) are visible but disabled.
+    QStringList disabled;
     for (QAction *a : f.form->findChildren<QAction *>())
-        if (!a->isSeparator() && !a->menu() && a->isEnabled() && !a->objectName().isEmpty())
-            enabled << a->objectName();
-    enabled.sort();
-    QCOMPARE(enabled, (QStringList{"Wersjamokre1", "Zamknij1", "Zamknij2"}));
+        if (!a->isSeparator() && !a->menu() && !a->isEnabled() && !a->objectName().isEmpty())
+            disabled << a->objectName();
+    disabled.sort();
+    QCOMPARE(disabled, (QStringList{"Calyobrazek1", "Kopiujjednostki1", "Kopiujskladniki1",
+                                    "Kopiujzaznaczone1", "Kopiujzaznaczone2", "Ladujtlo1", "Ladujtlo2",
+                                    "Nowyprzepis1", "Nowyprzepis2", "Opcjeksiazki1", "Poprawprzepis1",
+                                    "Poprawprzepis2", "Tylkofragment1", "Ustawtlo1", "Ustawtlo2",
+                                    "Usuntlo1", "Zapisztlo1", "Zapisztlo2", "Zmienczcionke3"}));
     f.form->action("Zamknij2")->trigger();
     QVERIFY(!f.form->isVisible());
 }

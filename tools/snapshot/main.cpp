@@ -4,6 +4,7 @@
 #include "InitAssets.h"
 #include "QtPlatform.h"
 #include "TForm1.h"
+#include "DryCuringPage.h"
 #include "WetCuringPage.h"
 
 #include <QApplication>
@@ -52,5 +53,9 @@ int main(int argc, char *argv[])
     form.WetPage->showOwnPanel();
     save(QStringLiteral("page0-own-variant"));
     form.WetPage->Panel8->hide();
+    form.PageControl1->setCurrentIndex(1);
+    form.DryPage->showOwnPanel();
+    save(QStringLiteral("page1-own-variant"));
+    form.DryPage->Panel2->hide();
     return 0;
 }

@@ -1,0 +1,48 @@
+#include "PhotoFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// The entry of that name in the folder: exact spelling first, then any letter case.
+QString findEntry(const QDir &dir, const QString &name, QDir::Filters kind)
+{
+    if (QFileInfo(dir.filePath(name)).exists()) {
+        const QFileInfo exact(dir.filePath(name));
+        if ((kind & QDir::Dirs) ? exact.isDir() : exact.isFile())
+            return exact.filePath();
+    }
+    const QStringList entries = dir.entryList(kind | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString &entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return QString();
+}
+
+} // namespace
+
+PhotoFolder::PhotoFolder(const QString &bookPath)
+{
+    if (bookPath.isEmpty())
+        return;
+    m_path = findEntry(QFileInfo(bookPath).absoluteDir(), QStringLiteral("zdjecia"), QDir::Dirs);
+}
+
+bool PhotoFolder::isPlainFileName(const QString &name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    for (QChar c : name)
+        if (c == u'/' || c == u'\\' || c == u'\0')
+            return false;
+    // A drive letter ("C:x.jpg") names a place outside the folder on the systems books come from.
+    return !(name.size() >= 2 && name.at(1) == u':');
+}
+
+QString PhotoFolder::photoPath(const QString &name) const
+{
+    if (m_path.isEmpty() || !isPlainFileName(name))
+        return QString();
+    return findEntry(QDir(m_path), name, QDir::Files);
+}
