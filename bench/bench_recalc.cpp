@@ -4,6 +4,9 @@
 #include "QtPlatform.h"
 #include "TForm1.h"
 #include "WetCuring.h"
+#include "BrinePage.h"
+#include "DryCuringPage.h"
+#include "FishPage.h"
 #include "WetCuringPage.h"
 
 #include <QApplication>
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
 
 int main(int argc, char *argv[])
 {
@@ -57,5 +61,50 @@ int main(int argc, char *argv[])
     };
     run("less_salty", false);
     run("own", true);
+
+    // The other calculators, each through its page: fields set, then the routine timed.
+    auto time = [&](const char *name, const std::function<void(int)> &prepare,
+                    const std::function<void()> &recalc) {
+        const int rounds = 20000;
+        qint64 total = 0;
+        QElapsedTimer timer;
+        for (int i = 0; i < rounds; ++i) {
+            {
+                // Fields set quietly, so the timed call does the whole work and not a repeat.
+                const QSignalBlocker block(&form);
+                for (QObject *field : form.findChildren<QLineEdit *>())
+                    field->blockSignals(true);
+                prepare(i);
+                for (QObject *field : form.findChildren<QLineEdit *>())
+                    field->blockSignals(false);
+            }
+            timer.restart();
+            recalc();
+            total += timer.nsecsElapsed();
+            if (i % 64 == 0)
+                QApplication::processEvents();
+        }
+        std::printf("%s_us %.2f\n", name, double(total) / rounds / 1000.0);
+    };
+    DryCuringPage *dry = form.DryPage;
+    time("dry_recalc", [&](int i) { dry->Edit2->setText(meats[i % 4]); }, [&] { dry->PrzeliczSuche(); });
+    time("casings_recalc", [&](int i) {
+        dry->ComboBox4->setCurrentIndex(i % 33);
+        dry->Edit2->setText(meats[i % 4]);
+    }, [&] { dry->PrzeliczOslonki(); });
+    BrinePage *brine = form.BrineAndPicklePage;
+    time("brine_recalc", [&](int i) {
+        brine->Edit3->setText(meats[i % 4]);
+        brine->Edit4->setText(meats[(i + 1) % 4]);
+    }, [&] { brine->PrzeliczStezenie(); });
+    time("pickle_recalc", [&](int i) {
+        brine->Edit16->setText(meats[i % 4]);
+        brine->Edit15->setText(meats[(i + 1) % 4]);
+    }, [&] { brine->PrzeliczZalewe(); });
+    FishPage *fish = form.FishSaltingPage;
+    time("fish_recalc", [&](int i) {
+        fish->Edit10->setText(meats[i % 4]);
+        fish->ComboBox2->setCurrentIndex(i % 4); // concentrations of 4 % and more: no question
+    }, [&] { fish->PrzeliczRyby(); });
     return 0;
 }

@@ -25,3 +25,20 @@ echo "== Resident memory after start-up =="
 "$build/bench/bench_startup" minimal | sed 's/rss_kb \(.*\)/minimal Qt window: \1 kB/'
 echo "== One wet-curing recalculation (target < 50 us) =="
 "$build/bench/bench_recalc"
+
+echo "== Cookbook: 5,000 generated recipes =="
+"$build/tools/bookgen/bookgen" 5000 "$tmp/book.xml" >/dev/null
+"$build/bench/bench_cookbook" "$tmp/book.xml" > "$tmp/cookbook.txt"
+hyperfine -N --warmup 1 --runs 10 --export-json "$tmp/xmllint.json" \
+  "xmllint --format --output $tmp/formatted.xml $tmp/book.xml" >/dev/null
+python3 - "$tmp/cookbook.txt" "$tmp/xmllint.json" <<'PY'
+import json, sys
+v = dict(l.split()[:2] for l in open(sys.argv[1]) if l.strip())
+x = json.load(open(sys.argv[2]))["results"][0]["mean"] * 1000
+o, s = float(v["open_ms"]), float(v["save_reload_ms"])
+print(f"xmllint --format: {x:.0f} ms")
+print(f"open (parse, tree, list, first rendering): {o:.0f} ms   ratio {o/x:.2f} (target <= 3)")
+print(f"save and reload after one change: {s:.0f} ms   ratio {s/x:.2f} (target <= 3)")
+print(f"resident memory with the book open: {int(v['rss_open_kb'])//1024} MB (target < 250 MB)")
+print(f"rendering one recipe with {v['render_ingredients']} ingredients: {float(v['render_ms']):.3f} ms (target < 2 ms)")
+PY

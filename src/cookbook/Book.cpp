@@ -1,5 +1,9 @@
 #include "Book.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "AppError.h"
 #include "Clock.h"
 #include "UnrecognisedBookError.h"
@@ -52,6 +56,11 @@ Book Book::fromBytes(const QByteArray &bytes, const QString &fileName)
 Book Book::fromFile(const QString &path)
 {
     std::unique_ptr<XmlNode> root = XmlService::parseFile(path);
+#ifdef __GLIBC__
+    // The parser's own tree of a big book is freed by now; hand that memory back to the system
+    // instead of keeping it for the life of the program.
+    malloc_trim(0);
+#endif
     if (!isBookRootName(root->name()))
         throw UnrecognisedBookError(root->name());
     Book book(std::move(root));

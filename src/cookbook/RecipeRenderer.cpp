@@ -1,5 +1,7 @@
 #include "RecipeRenderer.h"
 
+#include "AppError.h"
+
 #include "Quantity.h"
 
 #include <QTextBlockFormat>
@@ -75,7 +77,13 @@ RenderedRecipe RecipeRenderer::layout(const TXMLPrzepisType &recipe, bool velmar
     if (recipe.porcje().isEmpty())
         recipe.setPorcje(QStringLiteral("1"));
     const Fixed4 recipePortions = ParseQuantity(recipe.porcje());
-    const Fixed4 wanted = Fixed4::parse(wantedPortions);
+    // The portions field is filled from the recipe's own portions, which may be a fraction
+    // ("1 1/2"); read those as quantities are read instead of refusing to show the recipe.
+    Fixed4 wanted;
+    if (!Fixed4::tryParse(wantedPortions, &wanted)) {
+        if (!wantedPortions.contains(u'/') || (wanted = ParseQuantity(wantedPortions)).isZero())
+            throw AppError::invalidFloat(wantedPortions);
+    }
     r.scaleFactor = ScaleFactor(wanted, recipePortions);
 
     r.title = recipe.tytul();

@@ -1,5 +1,7 @@
 #include "XmlService.h"
 
+#include <QHash>
+
 #include "AppError.h"
 
 #include <QFile>
@@ -125,17 +127,15 @@ public:
 
     std::unique_ptr<XmlNode> readElement(xmlNodePtr node)
     {
-        auto element
-            = XmlNode::element(joinName(node->ns ? node->ns->prefix : nullptr, node->name));
+        auto element = XmlNode::element(name(node->ns ? node->ns->prefix : nullptr, node->name));
         for (xmlNsPtr ns = node->nsDef; ns; ns = ns->next) {
             element->setAttribute(ns->prefix ? QStringLiteral("xmlns:") + fromXml(ns->prefix)
                                              : QStringLiteral("xmlns"),
                 attributeText(ns->href));
         }
         for (xmlAttrPtr a = node->properties; a; a = a->next) {
-            const QString name = joinName(a->ns ? a->ns->prefix : nullptr, a->name);
-            element->setAttribute(
-                name, takeXml(xmlNodeGetContent(reinterpret_cast<xmlNodePtr>(a))));
+            element->setAttribute(name(a->ns ? a->ns->prefix : nullptr, a->name),
+                shared(takeXml(xmlNodeGetContent(reinterpret_cast<xmlNodePtr>(a)))));
         }
         readChildren(node->children, *element, 0);
         dropIndentation(*element);
@@ -143,6 +143,32 @@ public:
     }
 
 private:
+    // A big book repeats the same few names and short values hundreds of thousands of times;
+    // sharing one string for each keeps the tree several times smaller. The library keeps each
+    // name once, so its address identifies it.
+    QString name(const xmlChar *prefix, const xmlChar *local)
+    {
+        if (prefix)
+            return joinName(prefix, local);
+        auto it = m_names.constFind(local);
+        if (it == m_names.constEnd())
+            it = m_names.insert(local, fromXml(local));
+        return *it;
+    }
+
+    QString shared(const QString &value)
+    {
+        if (value.size() > 24)
+            return value;
+        auto it = m_values.constFind(value);
+        if (it == m_values.constEnd())
+            it = m_values.insert(value, value);
+        return *it;
+    }
+
+    QHash<const xmlChar *, QString> m_names;
+    QHash<QString, QString> m_values;
+
     // Namespace declarations keep their value as written, with the ampersand of an &amp; still
     // encoded; everything else of the value is already plain text.
     QString attributeText(const xmlChar *raw) const

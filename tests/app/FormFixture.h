@@ -7,8 +7,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QtTest>
 #include <memory>
 
@@ -83,5 +85,23 @@ struct FormFixture
         view->setCurrentIndex(box->model()->index(index, 0));
         QTest::keyClick(view, Qt::Key_Return);
         QTRY_VERIFY(!view->isVisible());
+    }
+    // A right click as the mouse gives it: press and release, then the context-menu request.
+    void rightClick(QWidget *w) const
+    {
+        const QPoint pos = w->rect().center();
+        QTest::mousePress(w, Qt::RightButton, {}, pos);
+        QTest::mouseRelease(w, Qt::RightButton, {}, pos);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, pos, w->mapToGlobal(pos));
+        QApplication::sendEvent(w, &request);
+    }
+    // Click an item (by its object name) of a popup menu that must be open.
+    void clickItem(QMenu *menu, const char *item) const
+    {
+        QTRY_VERIFY(menu->isVisible());
+        QAction *a = form->action(QString::fromLatin1(item));
+        QVERIFY(a && menu->actions().contains(a));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+        QTRY_VERIFY(!menu->isVisible());
     }
 };

@@ -78,6 +78,7 @@ private slots:
     void sparseRecipe();
     void velmaroMethodLines();
     void emptyPortionsBecomeOne();
+    void mixedNumberPortionsShow();
     void badPortionsLeaveTheDocument_data();
     void badPortionsLeaveTheDocument();
     void pageFacts();
@@ -260,6 +261,17 @@ void TestRender::emptyPortionsBecomeOne()
     QCOMPARE(book.root().przepisy()[0].porcje(), QStringLiteral("1"));
 }
 
+void TestRender::mixedNumberPortionsShow()
+{
+    // A list click puts the recipe's own portions in the field; "1 1/2" must still render.
+    Book book = bookOf(QStringLiteral("Solvarin"),
+        QStringLiteral("<przepis tytul=\"T\" porcje=\"1 1/2\"><skladnik nazwa=\"X\" ilosc=\"3\" "
+                       "jednostka=\"ząbek\"/></przepis>"));
+    QCOMPARE(render(book, QStringLiteral("1 1/2")).at(3),
+        QStringLiteral("[18]     X:[19]     3     ząbki"));
+    QCOMPARE(render(book, QStringLiteral("3")).at(3), QStringLiteral("[18]     X:[19]     6     ząbków"));
+}
+
 void TestRender::badPortionsLeaveTheDocument_data()
 {
     QTest::addColumn<QString>("porcje");
@@ -280,6 +292,9 @@ void TestRender::badPortionsLeaveTheDocument_data()
     QTest::newRow("field pasted word") << "2"
                                        << "abc"
                                        << "'abc' is not a valid floating point value";
+    QTest::newRow("field a fraction of nothing") << "2"
+                                                 << "0/0"
+                                                 << "'0/0' is not a valid floating point value";
 }
 
 void TestRender::badPortionsLeaveTheDocument()

@@ -3,23 +3,45 @@
 #include "AppPaths.h"
 #include "InitAssets.h"
 #include "QtPlatform.h"
+#include "CookbookPage.h"
+#include "PhotoBox.h"
 #include "TForm1.h"
+#include "TForm2.h"
 #include "DryCuringPage.h"
 #include "WetCuringPage.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QListWidget>
+#include <QTest>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
+
+namespace {
+// Nobody is there to answer: messages go to the terminal and questions are cancelled.
+class UnattendedPlatform : public QtPlatform
+{
+public:
+    Answer messageBox(const QString &text, const QString &caption, Buttons, Icon) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+        return Answer::Cancel;
+    }
+    void showError(const QString &message) override
+    {
+        std::fprintf(stderr, "error: %s\n", qPrintable(message));
+    }
+};
+} // namespace
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: snapshot <output folder>\n");
+        std::fprintf(stderr, "usage: snapshot <output folder> [book.xml]\n");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
@@ -28,7 +50,7 @@ int main(int argc, char *argv[])
     // A fresh application folder, so the pictures show the program as a new user sees it.
     QTemporaryDir appDir;
     AppPaths::setAppDirForTests(appDir.path());
-    QtPlatform platform;
+    UnattendedPlatform platform;
     Platform::install(&platform);
 
     TForm1 form;
@@ -57,5 +79,23 @@ int main(int argc, char *argv[])
     form.DryPage->showOwnPanel();
     save(QStringLiteral("page1-own-variant"));
     form.DryPage->Panel2->hide();
+
+    // With a book given, the cookbook page once more, showing a recipe with a photo.
+    if (argc > 2) {
+        form.CookbookPage1->LoadBook(QString::fromLocal8Bit(argv[2]));
+        form.PageControl1->setCurrentIndex(4);
+        QListWidget *list = form.CookbookPage1->ListBox1;
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect r = list->visualItemRect(list->item(i));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+            if (!form.CookbookPage1->PhotoBox1->picture().isNull())
+                break;
+        }
+        save(QStringLiteral("page4-book"));
+    }
+    TForm2 about(&form);
+    about.show();
+    QApplication::processEvents();
+    about.grab().save(QDir(out).filePath(QStringLiteral("about.png")));
     return 0;
 }

@@ -1,0 +1,71 @@
+// Cookbook figures: opening a book (parse, tree, list, first rendering), saving and reloading it
+// after one change, the memory with the book open, and rendering one recipe.
+// Usage: bench_cookbook <book.xml>   (prints "name value" lines)
+#include "AppPaths.h"
+#include "BenchUtil.h"
+#include "CookbookPage.h"
+#include "DecimalInputFilter.h"
+#include "InitAssets.h"
+#include "QtPlatform.h"
+#include "RecipeView.h"
+#include "TXMLPrzepisType.h"
+#include "TXMLVelmaroType.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_cookbook <book.xml>\n");
+        return 2;
+    }
+    initSolvarinAssets();
+    QTemporaryDir dir;
+    AppPaths::setAppDirForTests(dir.path());
+    QtPlatform platform;
+    Platform::install(&platform);
+    // Work on a copy: the benchmark saves the book.
+    const QString path = dir.filePath(QStringLiteral("bench.xml"));
+    QFile::copy(QString::fromLocal8Bit(argv[1]), path);
+
+    DecimalInputFilter filter;
+    CookbookPage page(&filter, nullptr);
+    page.resize(689, 470);
+    page.show();
+    QApplication::processEvents();
+
+    QElapsedTimer timer;
+    timer.start();
+    page.LoadBook(path);
+    std::printf("open_ms %.1f\n", timer.nsecsElapsed() / 1e6);
+    std::printf("recipes %d\n", page.book().root().przepisy().count());
+    QApplication::processEvents();
+    std::printf("rss_open_kb %ld\n", residentKb());
+
+    // One change, then the whole write-and-reload every change goes through.
+    page.book().root().przepisy()[0].setTytul(QStringLiteral("Szynka zmieniona"));
+    timer.restart();
+    page.SaveAndReloadBook();
+    std::printf("save_reload_ms %.1f\n", timer.nsecsElapsed() / 1e6);
+
+    // Rendering one recipe with 30 ingredients (the generator gives up to 30).
+    auto recipes = page.book().root().przepisy();
+    int index = 0;
+    for (int i = 0; i < recipes.count(); ++i)
+        if (recipes[i].skladnik().count() == 30) {
+            index = i;
+            break;
+        }
+    std::printf("render_ingredients %d\n", recipes[index].skladnik().count());
+    const int rounds = 200;
+    timer.restart();
+    for (int i = 0; i < rounds; ++i)
+        page.RenderRecipe(index, page.RichEdit1);
+    std::printf("render_ms %.3f\n", timer.nsecsElapsed() / 1e6 / rounds);
+    return 0;
+}
