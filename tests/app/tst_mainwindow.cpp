@@ -5,6 +5,9 @@
 #include "PageBackground.h"
 #include "TmxCalendar.h"
 #include "WetCuringPage.h"
+#include "CookbookPage.h"
+
+#include <QListWidget>
 
 #include <QAction>
 #include <QCheckBox>
@@ -47,6 +50,8 @@ private slots:
     void storedBackgroundPaths();
     void closeWritesBookAndEditorFlag();
     void closeWithUnwritableSettingsStillCloses();
+    void rememberedBookOpensAtStart();
+    void bookMenuCommands();
 };
 
 void TestMainWindow::windowShape()
@@ -228,6 +233,53 @@ void TestMainWindow::closeWithUnwritableSettingsStillCloses()
     f.form->close();
     QVERIFY(!f.form->isVisible());
     QCOMPARE(f.env.platform.lastError(), QStringLiteral("Unable to write to %1").arg(f.env.file("Ustawienia.ini")));
+}
+
+void TestMainWindow::rememberedBookOpensAtStart()
+{
+    FormFixture f(false);
+    const QString book = f.env.file("przepisy.old.xml");
+    QVERIFY(QFile::copy(QFINDTESTDATA("../../examples/Wędliny i ryby.xml"), book));
+    IniFile(f.env.file("Ustawienia.ini")).writeString("ksiazka", "baza", book);
+    f.restart();
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Solvarin autor Orvendal : przepisy"));
+    QCOMPARE(f.form->LastBookPath, book);
+    QVERIFY(f.form->CookbookPage1->ListBox1->count() >= 12);
+    f.form->close();
+    QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "baza", ""), book);
+
+    // A remembered book that cannot be read: a new empty book, and the user is told why.
+    QFile broken(book);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("<Solvarin><przepisy>");
+    broken.close();
+    f.restart();
+    QCOMPARE(f.form->CookbookPage1->ListBox1->count(), 0);
+    QVERIFY(f.form->CookbookPage1->BookPath().isEmpty());
+    QCOMPARE(f.env.platform.messages.size() + f.env.platform.errors.size(), 1);
+}
+
+void TestMainWindow::bookMenuCommands()
+{
+    FormFixture f;
+    const QString book = f.env.file("babci.xml");
+    QVERIFY(QFile::copy(QFINDTESTDATA("../../examples/Przepisy babci.xml"), book));
+    f.env.platform.fileAnswers.enqueue(book);
+    f.form->action("Otworz1")->trigger();
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Solvarin autor Orvendal Velmaro: babci"));
+    QCOMPARE(f.form->LastBookPath, book);
+
+    const QString copy = f.env.file("kopia.xml");
+    f.env.platform.fileAnswers.enqueue(copy);
+    f.form->action("Zapiszjako1")->trigger();
+    QCOMPARE(f.form->LastBookPath, copy);
+    QCOMPARE(f.form->CookbookPage1->BookPath(), copy);
+
+    f.form->action("Nowa1")->trigger();
+    QVERIFY(f.form->CookbookPage1->BookPath().isEmpty());
+    QCOMPARE(f.form->LastBookPath, copy); // a new book does not change the remembered one
+    f.form->action("Zapisz1")->trigger();     // no path yet: asks, and the answer is cancel
+    QCOMPARE(f.env.platform.fileDialogs.last().filter, QStringLiteral("Książka|*.xml"));
 }
 
 QTEST_MAIN(TestMainWindow)
