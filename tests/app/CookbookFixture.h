@@ -17,7 +17,6 @@
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QtTest>
-#include <memory>
 
 namespace cookbook_test {
 
@@ -80,35 +79,30 @@ struct CookbookFixture
 {
     TestEnv env;
     DecimalInputFilter filter;
-    std::unique_ptr<QWidget> host;
-    CookbookPage *page = nullptr;
+    QWidget host;
+    CookbookPage *page = new CookbookPage(&filter, &host);
     QString title;
 
     CookbookFixture()
     {
-        host = std::make_unique<QWidget>();
-        host->resize(689, 470);
-        page = new CookbookPage(&filter, host.get());
+        host.resize(689, 470);
         page->setGeometry(0, 0, 689, 470);
         QObject::connect(
             page, &CookbookPage::titleChanged, [this](const QString &t) { title = t; });
-        host->show();
-        QApplication::setActiveWindow(host.get());
-        QVERIFY(QTest::qWaitForWindowActive(host.get()));
+        host.show();
+        QApplication::setActiveWindow(&host);
+        QVERIFY(QTest::qWaitForWindowActive(&host));
     }
 
-    QString bookPath(const QString &name = QStringLiteral("Moja książka.xml")) const
-    {
-        return env.file(name);
-    }
+    QString bookPath() const { return env.file(QStringLiteral("Moja książka.xml")); }
     // Writes the sample book (and its three photos) and opens it as at start-up.
-    void openSample(const QString &name = QStringLiteral("Moja książka.xml"))
+    void openSample()
     {
-        writeFile(bookPath(name), bookXml());
+        writeFile(bookPath(), bookXml());
         writePicture(env.file(QStringLiteral("zdjecia/schab1.png")), {400, 200}, Qt::red);
         writePicture(env.file(QStringLiteral("zdjecia/schab2.png")), {300, 300}, Qt::green);
         writePicture(env.file(QStringLiteral("zdjecia/schab3.png")), {200, 400}, Qt::blue);
-        page->startUp(bookPath(name));
+        page->startUp(bookPath());
     }
 
     QStringList listTitles() const
@@ -118,61 +112,54 @@ struct CookbookFixture
             out << page->ListBox1->item(i)->text();
         return out;
     }
+    QTreeWidgetItem *node(const QString &group, const QString &child = QString()) const
+    {
+        QTreeWidgetItem *item = page->TreeView1->findItems(group, Qt::MatchExactly).value(0);
+        for (int i = 0; item && !child.isEmpty() && i < item->childCount(); ++i)
+            if (item->child(i)->text(0) == child)
+                return item->child(i);
+        return child.isEmpty() ? item : nullptr;
+    }
     QStringList childrenOf(const QString &group) const
     {
-        const auto found = page->TreeView1->findItems(group, Qt::MatchExactly);
-        if (found.isEmpty())
-            return {QStringLiteral("<no group>")};
         QStringList out;
-        for (int i = 0; i < found.first()->childCount(); ++i)
-            out << found.first()->child(i)->text(0);
+        for (int i = 0; node(group) && i < node(group)->childCount(); ++i)
+            out << node(group)->child(i)->text(0);
         return out;
     }
     // A click on a tree node, as the user makes it.
     void clickNode(const QString &group, const QString &child = QString())
     {
-        QTreeWidget *tree = page->TreeView1;
-        QTreeWidgetItem *node = tree->findItems(group, Qt::MatchExactly).value(0);
-        QVERIFY(node);
-        if (!child.isEmpty()) {
-            node->setExpanded(true);
-            QTreeWidgetItem *found = nullptr;
-            for (int i = 0; i < node->childCount(); ++i)
-                if (node->child(i)->text(0) == child)
-                    found = node->child(i);
-            QVERIFY2(found, qPrintable(child));
-            node = found;
-        }
-        tree->scrollToItem(node);
-        const QRect r = tree->visualItemRect(node);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(tree->currentItem(), node);
+        QTreeWidgetItem *item = node(group, child);
+        QVERIFY2(item, qPrintable(group + u'/' + child));
+        if (item->parent())
+            item->parent()->setExpanded(true);
+        page->TreeView1->scrollToItem(item);
+        QTest::mouseClick(page->TreeView1->viewport(), Qt::LeftButton, {},
+            page->TreeView1->visualItemRect(item).center());
+        QCOMPARE(page->TreeView1->currentItem(), item);
     }
     void clickTitle(int row, Qt::KeyboardModifiers modifiers = {})
     {
-        QListWidget *list = page->ListBox1;
-        QListWidgetItem *item = list->item(row);
+        QListWidgetItem *item = page->ListBox1->item(row);
         QVERIFY(item);
-        list->scrollToItem(item);
-        QTest::mouseClick(
-            list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
+        page->ListBox1->scrollToItem(item);
+        QTest::mouseClick(page->ListBox1->viewport(), Qt::LeftButton, modifiers,
+            page->ListBox1->visualItemRect(item).center());
     }
     void typePortions(const QString &keys)
     {
-        QLineEdit *edit = page->Edit13;
-        edit->setFocus(Qt::MouseFocusReason);
-        QVERIFY(edit->hasFocus());
-        edit->selectAll();
-        QTest::keyClicks(edit, keys);
+        page->Edit13->setFocus(Qt::MouseFocusReason);
+        QVERIFY(page->Edit13->hasFocus());
+        page->Edit13->selectAll();
+        QTest::keyClicks(page->Edit13, keys);
     }
     QString viewTitle() const { return page->RichEdit1->document()->begin().text(); }
     QString viewText() const { return page->RichEdit1->toPlainText(); }
     // The view's line that starts with the text, or empty.
     QString viewLine(const QString &start) const
     {
-        const QStringList lines
-            = viewText().split(QChar::ParagraphSeparator).join(u'\n').split(u'\n');
-        for (const QString &l : lines)
+        for (const QString &l : viewText().split(u'\n'))
             if (l.startsWith(start))
                 return l;
         return QString();

@@ -22,14 +22,12 @@ class TestCookbookFiles : public QObject
 private slots:
     void initTestCase() { TestEnv::initProcess(); }
     void firstRunWithoutBook();
-    void bookNameIsCutAtTheFirstFullStop();
     void newBookThenSaveAsksForAName();
     void saveAsMovesBothPaths();
     void velmaroBookKeepsItsRoot();
     void badBookChangesNothing_data();
     void badBookChangesNothing();
     void unreadableRememberedBookLeavesANewOne();
-    void failedWriteKeepsTheBook();
 };
 
 void TestCookbookFiles::firstRunWithoutBook()
@@ -45,9 +43,6 @@ void TestCookbookFiles::firstRunWithoutBook()
     const QString target = f.env.file(QStringLiteral("nowa.xml"));
     f.env.platform.fileAnswers << target;
     f.page->Zapisz1Click();
-    QCOMPARE(f.env.platform.fileDialogs.size(), 1);
-    QCOMPARE(f.env.platform.fileDialogs[0].filter, QStringLiteral("Książka|*.xml"));
-    QCOMPARE(f.env.platform.fileDialogs[0].defaultSuffix, QStringLiteral("xml"));
     QVERIFY(readAll(target).startsWith(XmlService::bookPrologue()));
     QCOMPARE(f.page->BookPath(), target);
     QCOMPARE(f.title, QStringLiteral("Solvarin autor Orvendal : nowa"));
@@ -55,19 +50,6 @@ void TestCookbookFiles::firstRunWithoutBook()
     QCOMPARE(paths[0][0].toString(), target);
     // The new book's one empty recipe shows as an empty line once saved and reloaded.
     QCOMPARE(f.listTitles(), QStringList({QString()}));
-}
-
-void TestCookbookFiles::bookNameIsCutAtTheFirstFullStop()
-{
-    CookbookFixture f;
-    const QString path = f.env.file(QStringLiteral("przepisy.old.xml"));
-    writeFile(path, bookXml());
-    f.env.platform.fileAnswers << path;
-    f.page->Otworz1Click();
-    QCOMPARE(f.env.platform.fileDialogs[0].filter, QStringLiteral("Książka|*.xml"));
-    QVERIFY(f.env.platform.fileDialogs[0].defaultSuffix.isEmpty());
-    QCOMPARE(f.title, QStringLiteral("Solvarin autor Orvendal : przepisy"));
-    QCOMPARE(f.page->LastBookPath(), path);
 }
 
 void TestCookbookFiles::newBookThenSaveAsksForAName()
@@ -79,7 +61,6 @@ void TestCookbookFiles::newBookThenSaveAsksForAName()
     QCOMPARE(f.page->TreeView1->topLevelItemCount(), 0);
     QVERIFY(f.listTitles().isEmpty());
     QVERIFY(f.viewText().isEmpty());
-    QVERIFY(f.page->PhotoBox1->picture().isNull());
     QCOMPARE(f.title, title);
     f.page->Zapisz1Click(); // cancelled
     QCOMPARE(f.env.platform.fileDialogs.size(), 1);
@@ -92,22 +73,33 @@ void TestCookbookFiles::saveAsMovesBothPaths()
 {
     CookbookFixture f;
     f.openSample();
+    // A failed write keeps the book where it was.
+    const QString missing = f.env.file(QStringLiteral("brak/folderu/x.xml"));
+    f.env.platform.fileAnswers << missing;
+    runGuarded([&] { f.page->Zapiszjako1Click(); });
+    QVERIFY2(f.env.platform.lastError().startsWith(QStringLiteral("Unable to write to")),
+        qPrintable(f.env.platform.lastError()));
+    QCOMPARE(f.page->BookPath(), f.bookPath());
+    QVERIFY(!QFileInfo::exists(missing));
+
     const QString target = f.env.file(QStringLiteral("kopia.xml"));
     f.env.platform.fileAnswers << target;
     f.page->Zapiszjako1Click();
     QCOMPARE(f.page->BookPath(), target);
     QCOMPARE(f.page->LastBookPath(), target);
-    QCOMPARE(f.listTitles().size(), 5);
     QCOMPARE(f.title, QStringLiteral("Solvarin autor Orvendal : kopia"));
 }
 
 void TestCookbookFiles::velmaroBookKeepsItsRoot()
 {
     CookbookFixture f;
-    const QString path = f.env.file(QStringLiteral("stara.xml"));
+    // The book name is cut at the first full stop.
+    const QString path = f.env.file(QStringLiteral("stara.old.xml"));
     writeFile(path, bookXml(QString::fromUtf8(kRecipes), QStringLiteral("Velmaro")));
-    f.page->startUp(path);
+    f.env.platform.fileAnswers << path;
+    f.page->Otworz1Click();
     QCOMPARE(f.title, QStringLiteral("Solvarin autor Orvendal Velmaro: stara"));
+    QCOMPARE(f.page->LastBookPath(), path);
     f.page->Zapisz1Click();
     QVERIFY(readAll(path).contains("<Velmaro"));
     QCOMPARE(f.title, QStringLiteral("Solvarin autor Orvendal Velmaro: stara"));
@@ -124,13 +116,6 @@ void TestCookbookFiles::badBookChangesNothing_data()
     QTest::newRow("truncated") << bookXml().left(300) << "line" << unchanged;
     QTest::newRow("wrong root") << QByteArray("<Ksiazka><przepisy/></Ksiazka>") << QString()
                                 << "ta baza jest nie jadajna :(";
-    QTest::newRow("external entity")
-        << QByteArray("<!DOCTYPE Solvarin [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
-                      "<Solvarin><przepisy><przepis tytul=\"&x;\"/></przepisy></Solvarin>")
-        << "external entity" << unchanged;
-    QTest::newRow("huge attribute") << QByteArray("<Solvarin><przepisy><przepis tytul=\"")
-            + QByteArray(11'000'000, 'a') + QByteArray("\"/></przepisy></Solvarin>")
-                                    << "AttValue length too long" << unchanged;
 }
 
 void TestCookbookFiles::badBookChangesNothing()
@@ -157,7 +142,6 @@ void TestCookbookFiles::badBookChangesNothing()
     QCOMPARE(f.page->LastBookPath(), f.bookPath());
     QVERIFY(paths.isEmpty());
     QCOMPARE(f.listTitles(), titles);
-    QCOMPARE(f.childrenOf(QStringLiteral("Kuchnia")).size(), 4);
     QCOMPARE(f.viewText(), view);
 }
 
@@ -168,7 +152,6 @@ void TestCookbookFiles::unreadableRememberedBookLeavesANewOne()
     f.page->startUp(f.bookPath());
     QCOMPARE(f.env.platform.messages.size(), 1);
     const auto message = f.env.platform.messages.first();
-    QCOMPARE(message.caption, QStringLiteral("Uwaga"));
     QVERIFY(message.text.contains(QStringLiteral("Moja książka.xml")));
     QVERIFY2(message.text.contains(QStringLiteral("line 1")), qPrintable(message.text));
     QVERIFY(message.text.contains(QStringLiteral("nową, pustą książkę")));
@@ -177,21 +160,6 @@ void TestCookbookFiles::unreadableRememberedBookLeavesANewOne()
     QCOMPARE(f.page->book().root().przepisy().count(), 1);
     // The remembered path stays, so the next run tries the same book again.
     QCOMPARE(f.page->LastBookPath(), f.bookPath());
-}
-
-void TestCookbookFiles::failedWriteKeepsTheBook()
-{
-    CookbookFixture f;
-    f.openSample();
-    f.clickTitle(3);
-    const QString target = f.env.file(QStringLiteral("brak/folderu/x.xml"));
-    f.env.platform.fileAnswers << target;
-    runGuarded([&] { f.page->Zapiszjako1Click(); });
-    QVERIFY2(f.env.platform.lastError().startsWith(QStringLiteral("Unable to write to")),
-        qPrintable(f.env.platform.lastError()));
-    QCOMPARE(f.page->BookPath(), f.bookPath());
-    QCOMPARE(f.listTitles().size(), 5);
-    QVERIFY(!QFileInfo::exists(target));
 }
 
 QTEST_MAIN(TestCookbookFiles)

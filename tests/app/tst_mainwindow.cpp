@@ -1,11 +1,11 @@
 #include "FormFixture.h"
 
+#include "CookbookPage.h"
 #include "ImageLinkButton.h"
 #include "IniFile.h"
 #include "PageBackground.h"
 #include "TmxCalendar.h"
 #include "WetCuringPage.h"
-#include "CookbookPage.h"
 
 #include <QListWidget>
 
@@ -65,8 +65,9 @@ void TestMainWindow::windowShape()
     QStringList tabs;
     for (int i = 0; i < pages->count(); ++i)
         tabs << pages->tabText(i);
-    QCOMPARE(tabs, (QStringList{"Peklowanie na mokro", "Peklowanie na sucho", "Solanka i zalewa octowa",
-                                "Solenie ryb na mokro według Pellowin'ego", "Książka kucharska"}));
+    QCOMPARE(tabs,
+        (QStringList {"Peklowanie na mokro", "Peklowanie na sucho", "Solanka i zalewa octowa",
+            "Solenie ryb na mokro według Pellowin'ego", "Książka kucharska"}));
     QCOMPARE(f.form->mxCalendar1->size(), QSize(545, 225));
     QCOMPARE(f.form->WebButton1->width(), 153);
     QCOMPARE(f.form->WebButton2->width(), 153);
@@ -87,32 +88,36 @@ void TestMainWindow::mainMenu()
     QStringList top;
     for (QAction *a : f.form->menuBar()->actions())
         top << a->text();
-    QCOMPARE(top, (QStringList{"Plik", "Opcje", "Książka kucharska", "Pomoc"}));
-    QCOMPARE(captions(menuNamed(*f.form, "Plik1")), (QStringList{"-", "Zamknij"}));
+    QCOMPARE(top, (QStringList {"Plik", "Opcje", "Książka kucharska", "Pomoc"}));
+    QCOMPARE(captions(menuNamed(*f.form, "Plik1")), (QStringList {"-", "Zamknij"}));
     QCOMPARE(captions(menuNamed(*f.form, "Opcje1")),
-             (QStringList{"Ustaw tło", "Ładuj tło", "Zapisz tło", "-", "Zapisz Czcionkę", "-",
-                          "Wersja własna peklowania na mokro", "Wersja własna peklowania na sucho"}));
+        (QStringList {"Ustaw tło", "Ładuj tło", "Zapisz tło", "-", "Zapisz Czcionkę", "-",
+            "Wersja własna peklowania na mokro", "Wersja własna peklowania na sucho"}));
     QCOMPARE(captions(menuNamed(*f.form, "Ksiazkakucharska1")),
-             (QStringList{"Ksiązka", "-", "Przepisy", "Skladniki", "-", "Opcje"}));
-    QCOMPARE(captions(menuNamed(*f.form, "Ksiazka1")), (QStringList{"Otwórz", "Nowa", "Zapisz", "Zapisz jako"}));
+        (QStringList {"Ksiązka", "-", "Przepisy", "Skladniki", "-", "Opcje"}));
+    QCOMPARE(captions(menuNamed(*f.form, "Ksiazka1")),
+        (QStringList {"Otwórz", "Nowa", "Zapisz", "Zapisz jako"}));
     QCOMPARE(captions(menuNamed(*f.form, "Przepisy1")),
-             (QStringList{"Nowy przepis", "Popraw przepis", "Usuń przepis", "-", "Drukuj przepis", "-",
-                          "Kopiuj zaznaczone do książli", "-"}));
+        (QStringList {"Nowy przepis", "Popraw przepis", "Usuń przepis", "-", "Drukuj przepis", "-",
+            "Kopiuj zaznaczone do książli", "-"}));
     QCOMPARE(captions(menuNamed(*f.form, "Skladniki1")),
-             (QStringList{"Kopiuj skladniki z innej książki", "Kopiuj jednostki z innej książki"}));
-    QCOMPARE(captions(menuNamed(*f.form, "Pomoc1")), (QStringList{"O programie", "Zapisz listę etykiet"}));
+        (QStringList {"Kopiuj skladniki z innej książki", "Kopiuj jednostki z innej książki"}));
+    QCOMPARE(captions(menuNamed(*f.form, "Pomoc1")),
+        (QStringList {"O programie", "Zapisz listę etykiet"}));
 }
 
 void TestMainWindow::popupMenus()
 {
     FormFixture f;
-    QCOMPARE(captions(f.form->PopupMenu1), (QStringList{"Ustaw tło", "Ładuj tło", "Zapisz tło", "Usuń tło", "-",
-                                                        "Zapisz obliczenia", "-", "Zamknij"}));
-    QCOMPARE(captions(f.form->PopupMenu2), (QStringList{"Cały obrazek", "Tylko fragment"}));
-    QCOMPARE(captions(f.form->PopupMenu3), (QStringList{"Zmień czcionkę", "Zapisz Czcionkę"}));
-    QCOMPARE(captions(f.form->PopupMenu4), (QStringList{"Nowy przepis", "Popraw Przepis", "Usuń przepis", "-",
-                                                        "Drukuj przepis", "Kopiuj zaznaczone do książki"}));
-    QCOMPARE(captions(f.form->PopupMenu5), (QStringList{"Drukuj przepis", "Zmień czcionkę"}));
+    QCOMPARE(captions(f.form->PopupMenu1),
+        (QStringList {"Ustaw tło", "Ładuj tło", "Zapisz tło", "Usuń tło", "-", "Zapisz obliczenia",
+            "-", "Zamknij"}));
+    QCOMPARE(captions(f.form->PopupMenu2), (QStringList {"Cały obrazek", "Tylko fragment"}));
+    QCOMPARE(captions(f.form->PopupMenu3), (QStringList {"Zmień czcionkę", "Zapisz Czcionkę"}));
+    QCOMPARE(captions(f.form->PopupMenu4),
+        (QStringList {"Nowy przepis", "Popraw Przepis", "Usuń przepis", "-", "Drukuj przepis",
+            "Kopiuj zaznaczone do książki"}));
+    QCOMPARE(captions(f.form->PopupMenu5), (QStringList {"Drukuj przepis", "Zmień czcionkę"}));
 }
 
 void TestMainWindow::onlyWorkingItemsAreEnabled()
@@ -125,11 +130,11 @@ void TestMainWindow::onlyWorkingItemsAreEnabled()
         if (!a->isSeparator() && !a->menu() && !a->isEnabled() && !a->objectName().isEmpty())
             disabled << a->objectName();
     disabled.sort();
-    QCOMPARE(disabled, (QStringList{"Calyobrazek1", "Kopiujjednostki1", "Kopiujskladniki1",
-                                    "Kopiujzaznaczone1", "Kopiujzaznaczone2", "Ladujtlo1", "Ladujtlo2",
-                                    "Nowyprzepis1", "Nowyprzepis2", "Opcjeksiazki1", "Poprawprzepis1",
-                                    "Poprawprzepis2", "Tylkofragment1", "Ustawtlo1", "Ustawtlo2",
-                                    "Usuntlo1", "Zapisztlo1", "Zapisztlo2", "Zmienczcionke3"}));
+    QCOMPARE(disabled,
+        (QStringList {"Calyobrazek1", "Kopiujjednostki1", "Kopiujskladniki1", "Kopiujzaznaczone1",
+            "Kopiujzaznaczone2", "Ladujtlo1", "Ladujtlo2", "Nowyprzepis1", "Nowyprzepis2",
+            "Opcjeksiazki1", "Poprawprzepis1", "Poprawprzepis2", "Tylkofragment1", "Ustawtlo1",
+            "Ustawtlo2", "Usuntlo1", "Zapisztlo1", "Zapisztlo2", "Zmienczcionke3"}));
     f.form->action("Zamknij2")->trigger();
     QVERIFY(!f.form->isVisible());
 }
@@ -139,7 +144,8 @@ void TestMainWindow::webButtonsOpenThroughPlatform()
     FormFixture f;
     QTest::mouseClick(f.form->WebButton1, Qt::LeftButton);
     QTest::mouseClick(f.form->WebButton2, Qt::LeftButton);
-    QCOMPARE(f.env.platform.openedUrls, (QList<QUrl>{TForm1::webAddress1(), TForm1::webAddress2()}));
+    QCOMPARE(
+        f.env.platform.openedUrls, (QList<QUrl> {TForm1::webAddress1(), TForm1::webAddress2()}));
     // Keyboard users reach them too.
     f.form->WebButton1->setFocus();
     QTest::keyClick(f.form->WebButton1, Qt::Key_Space);
@@ -175,15 +181,16 @@ void TestMainWindow::storedFontsComeBack()
         ini.writeString("ksiazka", "baza", "/dom/przepisy.xml");
     }
     f.restart();
-    for (const char *name : {"Label4", "Label6", "Label8", "Label10", "Label12", "Label14", "Label16",
-                             "Label18", "Label54", "Label55", "Label59", "Label60"}) {
+    for (const char *name : {"Label4", "Label6", "Label8", "Label10", "Label12", "Label14",
+             "Label16", "Label18", "Label54", "Label55", "Label59", "Label60"}) {
         QLabel *l = f.get(name);
         QCOMPARE(l->font().family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(l->font().pointSize(), 12);
         QVERIFY(l->font().italic());
         QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     }
-    QCOMPARE(f.get("Label3")->font().pointSize(), f.form->font().pointSize()); // other groups untouched
+    QCOMPARE(
+        f.get("Label3")->font().pointSize(), f.form->font().pointSize()); // other groups untouched
     QCOMPARE(f.form->ControlColour, 0x00FF00);
     QCOMPARE(f.form->LastBookPath, QStringLiteral("/dom/przepisy.xml"));
 }
@@ -223,7 +230,7 @@ void TestMainWindow::closeWritesBookAndEditorFlag()
     f.form->LastBookPath = f.env.file("usunieta.xml");
     f.form->close();
     QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "baza", ""),
-             f.env.file("Moja książka.xml"));
+        f.env.file("Moja książka.xml"));
 }
 
 void TestMainWindow::closeWithUnwritableSettingsStillCloses()
@@ -232,7 +239,8 @@ void TestMainWindow::closeWithUnwritableSettingsStillCloses()
     QDir().mkpath(f.env.file("Ustawienia.ini"));
     f.form->close();
     QVERIFY(!f.form->isVisible());
-    QCOMPARE(f.env.platform.lastError(), QStringLiteral("Unable to write to %1").arg(f.env.file("Ustawienia.ini")));
+    QCOMPARE(f.env.platform.lastError(),
+        QStringLiteral("Unable to write to %1").arg(f.env.file("Ustawienia.ini")));
 }
 
 void TestMainWindow::rememberedBookOpensAtStart()
@@ -278,7 +286,7 @@ void TestMainWindow::bookMenuCommands()
     f.form->action("Nowa1")->trigger();
     QVERIFY(f.form->CookbookPage1->BookPath().isEmpty());
     QCOMPARE(f.form->LastBookPath, copy); // a new book does not change the remembered one
-    f.form->action("Zapisz1")->trigger();     // no path yet: asks, and the answer is cancel
+    f.form->action("Zapisz1")->trigger(); // no path yet: asks, and the answer is cancel
     QCOMPARE(f.env.platform.fileDialogs.last().filter, QStringLiteral("Książka|*.xml"));
 }
 

@@ -17,9 +17,9 @@ private slots:
 void TestTextExport::headerLeavesOutMidnight()
 {
     QCOMPARE(exportHeader(QDateTime(QDate(2026, 12, 6), QTime(14, 5, 9))),
-             QStringLiteral("Ustawienia z dnia: 6.12.2026 14:05:09"));
+        QStringLiteral("Ustawienia z dnia: 6.12.2026 14:05:09"));
     QCOMPARE(exportHeader(QDateTime(QDate(2026, 1, 31), QTime(0, 0))),
-             QStringLiteral("Ustawienia z dnia: 31.01.2026"));
+        QStringLiteral("Ustawienia z dnia: 31.01.2026"));
 }
 
 void TestTextExport::unencodableTextIsReported()

@@ -43,14 +43,20 @@ void TestWetPage::typingRecalculates_data()
     QTest::addColumn<QString>("lessSalt");
     QTest::addColumn<QString>("lessInjections");
     QTest::newRow("1 kg, 1 day") << "1" << 0 << "76 - 80 g"
-                                 << "4 razy  60 ml/kg mięsa czyli w sumie : 240 ml" << " Tak"
-                                 << "72 - 76 g" << "5 razy  60 ml/kg mięsa czyli w sumie : 300 ml";
+                                 << "4 razy  60 ml/kg mięsa czyli w sumie : 240 ml"
+                                 << " Tak"
+                                 << "72 - 76 g"
+                                 << "5 razy  60 ml/kg mięsa czyli w sumie : 300 ml";
     QTest::newRow("2,5 kg, 4 days") << "2,5" << 3 << "150 - 155 g"
-                                    << "1,5 razy  60 ml/kg mięsa czyli w sumie : 225 ml" << "Nie"
-                                    << "125 - 130 g" << "2 razy  60 ml/kg mięsa czyli w sumie : 300 ml";
+                                    << "1,5 razy  60 ml/kg mięsa czyli w sumie : 225 ml"
+                                    << "Nie"
+                                    << "125 - 130 g"
+                                    << "2 razy  60 ml/kg mięsa czyli w sumie : 300 ml";
     QTest::newRow("10 kg, 14 days") << "10" << 13 << "400 - 420 g"
-                                    << "1 razy  60 ml/kg mięsa czyli w sumie : 600 ml" << "Nie"
-                                    << "320 - 340 g" << "1 razy  60 ml/kg mięsa czyli w sumie : 600 ml";
+                                    << "1 razy  60 ml/kg mięsa czyli w sumie : 600 ml"
+                                    << "Nie"
+                                    << "320 - 340 g"
+                                    << "1 razy  60 ml/kg mięsa czyli w sumie : 600 ml";
 }
 
 void TestWetPage::typingRecalculates()
@@ -65,7 +71,8 @@ void TestWetPage::typingRecalculates()
     QTEST(f.text("Label10"), "massage");
     QTEST(f.text("Label12"), "lessSalt");
     QTEST(f.text("Label16"), "lessInjections");
-    QCOMPARE(f.text("Label27"), QStringLiteral("--- Wersja mniej słona  według Fendra-----------------"));
+    QCOMPARE(f.text("Label27"),
+        QStringLiteral("--- Wersja mniej słona  według Fendra-----------------"));
 }
 
 void TestWetPage::firstExampleFillsEveryLabel()
@@ -73,7 +80,8 @@ void TestWetPage::firstExampleFillsEveryLabel()
     FormFixture f;
     f.type("Edit1", "3");
     f.type("Edit1", "1"); // back to the first example, typed
-    QCOMPARE(f.text("Label26"), QStringLiteral("---  Wersja słona według Fendra --------------------------"));
+    QCOMPARE(f.text("Label26"),
+        QStringLiteral("---  Wersja słona według Fendra --------------------------"));
     QCOMPARE(f.text("Label3"), QStringLiteral("Ilość peklosoli w przedziale:"));
     QCOMPARE(f.text("Label4"), QStringLiteral("76 - 80 g"));
     QCOMPARE(f.text("Label6"), QStringLiteral("0,4 l."));
@@ -123,10 +131,14 @@ void TestWetPage::decimalInputRule_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("result");
-    QTest::newRow("second comma refused") << "1,2,5" << "1,25";
-    QTest::newRow("full stop refused, not converted") << "2.5" << "25";
-    QTest::newRow("minus, blank, letters refused") << "-1 a5x" << "15";
-    QTest::newRow("leading comma") << ",5" << ",5";
+    QTest::newRow("second comma refused") << "1,2,5"
+                                          << "1,25";
+    QTest::newRow("full stop refused, not converted") << "2.5"
+                                                      << "25";
+    QTest::newRow("minus, blank, letters refused") << "-1 a5x"
+                                                   << "15";
+    QTest::newRow("leading comma") << ",5"
+                                   << ",5";
 }
 
 void TestWetPage::decimalInputRule()
@@ -166,10 +178,12 @@ void TestWetPage::ownVariantSaveAndCancel()
     f.type("Edit11", "78");
     f.type("Edit12", "0");
     f.get<QCheckBox>("CheckBox1")->setChecked(true);
-    QCOMPARE(f.text("Label27"), QStringLiteral("--- Wersja mniej słona  według Fendra-----------------"));
+    QCOMPARE(f.text("Label27"),
+        QStringLiteral("--- Wersja mniej słona  według Fendra-----------------"));
     QTest::mouseClick(f.get<QPushButton>("Button9"), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
-    QCOMPARE(f.text("Label27"), QStringLiteral("--- Wersja własna ---------------------------------------"));
+    QCOMPARE(f.text("Label27"),
+        QStringLiteral("--- Wersja własna ---------------------------------------"));
     QCOMPARE(f.text("Label12"), QStringLiteral("76 - 80 g"));
     QCOMPARE(f.text("Label58"), QStringLiteral("Opcjonalnie cukier 0,0-0,5%:"));
     QCOMPARE(f.text("Label60"), QStringLiteral("0,0 - 2,0 g"));
@@ -185,8 +199,9 @@ void TestWetPage::ownVariantSaveAndCancel()
     QTest::mouseClick(f.get<QPushButton>("Button10"), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
     QCOMPARE(f.text("Label12"), QStringLiteral("76 - 80 g"));
-    QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("Peklowanie mokre wlasne", "peklosol", ""),
-             QStringLiteral("78"));
+    QCOMPARE(
+        IniFile(f.env.file("Ustawienia.ini")).readString("Peklowanie mokre wlasne", "peklosol", ""),
+        QStringLiteral("78"));
     f.type("Edit1", "1");
     QCOMPARE(f.text("Label12"), QStringLiteral("49 - 51 g"));
 
@@ -213,7 +228,8 @@ void TestWetPage::ownVariantRestoredAtStart()
     QCOMPARE(f.get<QLineEdit>("Edit12")->text(), QStringLiteral("2,5"));
     QVERIFY(f.get<QCheckBox>("CheckBox1")->isChecked());
     // Activation already used them.
-    QCOMPARE(f.text("Label27"), QStringLiteral("--- Wersja własna ---------------------------------------"));
+    QCOMPARE(f.text("Label27"),
+        QStringLiteral("--- Wersja własna ---------------------------------------"));
     QCOMPARE(f.text("Label58"), QStringLiteral("Opcjonalnie cukier 2,0-3,0%:"));
 }
 
@@ -230,9 +246,11 @@ void TestWetPage::errorsReachTheHandler()
     f.get<QLineEdit>("Edit11")->setText("abc");
     f.get<QCheckBox>("CheckBox1")->setChecked(true);
     f.type("Edit1", "1");
-    QCOMPARE(f.env.platform.lastError(), QStringLiteral("'abc' is not a valid floating point value"));
+    QCOMPARE(
+        f.env.platform.lastError(), QStringLiteral("'abc' is not a valid floating point value"));
     QCOMPARE(f.text("Label4"), QStringLiteral("76 - 80 g"));
-    QCOMPARE(f.text("Label27"), QStringLiteral("--- Wersja własna ---------------------------------------"));
+    QCOMPARE(f.text("Label27"),
+        QStringLiteral("--- Wersja własna ---------------------------------------"));
     QCOMPARE(f.text("Label12"), QStringLiteral("144 - 152 g")); // still the 2 kg text
 
     // Own sugar 99,5 divides by zero: the caption is written, the amounts are not.
@@ -259,7 +277,7 @@ void TestWetPage::unwritableSettingsOnSave()
     f.get<QCheckBox>("CheckBox1")->setChecked(true);
     QTest::mouseClick(f.get<QPushButton>("Button9"), Qt::LeftButton);
     QCOMPARE(f.env.platform.lastError(),
-             QStringLiteral("Unable to write to %1").arg(f.env.file("Ustawienia.ini")));
+        QStringLiteral("Unable to write to %1").arg(f.env.file("Ustawienia.ini")));
     // The rest of the handler was skipped: the panel stays open for another try.
     QVERIFY(f.form->WetPage->Panel8->isVisible());
     // And the program goes on: Cancel still works.

@@ -72,12 +72,10 @@ class TestRender : public QObject
 private slots:
     void initTestCase() { TestEnv::initProcess(); }
     void wholeRecipeRunByRun();
-    void fontsColoursAndAlignment();
+    void sparseRecipeFontsAndAlignment();
     void ingredientLine_data();
     void ingredientLine();
-    void sparseRecipe();
     void velmaroMethodLines();
-    void emptyPortionsBecomeOne();
     void mixedNumberPortionsShow();
     void badPortionsLeaveTheDocument_data();
     void badPortionsLeaveTheDocument();
@@ -119,30 +117,26 @@ void TestRender::wholeRecipeRunByRun()
     QCOMPARE(render(book, QStringLiteral("3")), expected);
 }
 
-void TestRender::fontsColoursAndAlignment()
+void TestRender::sparseRecipeFontsAndAlignment()
 {
     Book book = bookOf(QStringLiteral("Solvarin"),
         QStringLiteral("<przepis tytul=\"T\" porcje=\"1\" autor=\"A\"/>"));
     QTextDocument doc;
-    render(book, QStringLiteral("1"), 0, &doc);
+    const QStringList expected = {"[15]T", "[16]Autor: [17]A",
+        "[16]Kategoria: ", "[16]Skladniki:  ", "", "[20]Sposób wykonania:", ""};
+    QCOMPARE(render(book, QStringLiteral("1"), 0, &doc), expected);
     const RecipeFonts fonts = numberedFonts();
     QTextBlock title = doc.begin();
     QCOMPARE(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     const QTextCharFormat titleFormat = title.begin().fragment().charFormat();
     QVERIFY(titleFormat.font().italic());
     QCOMPARE(titleFormat.foreground().color(), fonts.of(15).color);
-    QCOMPARE(doc.defaultFont().pointSize(), 15);
     for (QTextBlock b = title.next(); b.isValid(); b = b.next())
         QCOMPARE(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     const QTextFragment value = (++title.next().begin()).fragment();
-    QCOMPARE(value.text(), QStringLiteral("A"));
     QCOMPARE(value.charFormat().foreground().color(), fonts.of(17).color);
     // The blank line before the method is as high as the remark font.
-    QTextBlock blank = doc.begin();
-    while (blank.isValid() && !blank.next().text().startsWith(QStringLiteral("Sposób")))
-        blank = blank.next();
-    QVERIFY(blank.isValid());
-    QCOMPARE(blank.charFormat().font().pointSize(), 20);
+    QCOMPARE(doc.findBlockByNumber(4).charFormat().font().pointSize(), 20);
 }
 
 void TestRender::ingredientLine_data()
@@ -152,56 +146,19 @@ void TestRender::ingredientLine_data()
     QTest::addColumn<QString>("porcje");
     QTest::addColumn<QString>("wanted");
     QTest::addColumn<QString>("line");
-    QTest::newRow("half of a glass for 3 of 2") << "1/2"
-                                                << "szklanka"
-                                                << "2"
-                                                << "3"
-                                                << "[19]     0,8     szklanka";
-    QTest::newRow("recipe for a half, wanted 1") << "1/2"
-                                                 << "ząbek"
-                                                 << "1/2"
-                                                 << "1"
-                                                 << "[19]     1     ząbek";
-    QTest::newRow("mixed number unscaled") << "1 1/2"
-                                           << "ząbek"
-                                           << "1"
-                                           << "1"
-                                           << "[19]     1,5     ząbki";
-    QTest::newRow("whole number, no separator") << "3"
-                                                << "ząbek"
-                                                << "1"
-                                                << "1"
-                                                << "[19]     3     ząbki";
-    QTest::newRow("a third times three") << "1/3"
-                                         << "ząbek"
-                                         << "1"
-                                         << "3"
-                                         << "[19]     1,0     ząbek";
-    QTest::newRow("portions field 0") << "3"
-                                      << "ząbek"
-                                      << "1"
-                                      << "0"
-                                      << "[19]     0     ząbka";
-    QTest::newRow("word") << "szczypta"
-                          << "ząbek"
-                          << "1"
-                          << "2"
-                          << "[19]     szczypta     ząbka";
-    QTest::newRow("empty quantity") << ""
-                                    << "ząbek"
-                                    << "1"
-                                    << "2"
-                                    << "[19]          ząbka";
-    QTest::newRow("negative shown as written") << "-2"
-                                               << "ząbek"
-                                               << "1"
-                                               << "1"
-                                               << "[19]     -2     ząbka";
-    QTest::newRow("unit not in dictionary") << "2"
-                                            << "garść"
-                                            << "1"
-                                            << "1"
-                                            << "[19]     2     garść";
+    const auto row = [](const char *name, const char *ilosc, const char *unit, const char *porcje,
+                         const char *wanted, const char *line) {
+        QTest::newRow(name) << QString::fromUtf8(ilosc) << QString::fromUtf8(unit)
+                            << QString::fromUtf8(porcje) << QString::fromUtf8(wanted)
+                            << QString::fromUtf8(line);
+    };
+    row("recipe for a half, wanted 1", "1/2", "ząbek", "1/2", "1", "[19]     1     ząbek");
+    row("a third times three", "1/3", "ząbek", "1", "3", "[19]     1,0     ząbek");
+    row("portions field 0", "3", "ząbek", "1", "0", "[19]     0     ząbka");
+    row("empty portions count as one", "2", "ząbek", "", "2", "[19]     4     ząbki");
+    row("empty quantity", "", "ząbek", "1", "2", "[19]          ząbka");
+    row("negative shown as written", "-2", "ząbek", "1", "1", "[19]     -2     ząbka");
+    row("unit not in dictionary", "2", "garść", "1", "1", "[19]     2     garść");
 }
 
 void TestRender::ingredientLine()
@@ -218,21 +175,8 @@ void TestRender::ingredientLine()
             .arg(porcje, ilosc, unit));
     const QStringList doc = render(book, wanted);
     QCOMPARE(doc.at(3), QStringLiteral("[18]     X:") + line);
-}
-
-void TestRender::sparseRecipe()
-{
-    Book book = bookOf(
-        QStringLiteral("Solvarin"), QStringLiteral("<przepis tytul=\"Pusty\" porcje=\"1\"/>"));
-    const QStringList expected = {
-        "[15]Pusty",
-        "[16]Kategoria: ",
-        "[16]Skladniki:  ",
-        "",
-        "[20]Sposób wykonania:",
-        "",
-    };
-    QCOMPARE(render(book, QStringLiteral("1")), expected);
+    if (porcje.isEmpty())
+        QCOMPARE(book.root().przepisy()[0].porcje(), QStringLiteral("1"));
 }
 
 void TestRender::velmaroMethodLines()
@@ -251,16 +195,6 @@ void TestRender::velmaroMethodLines()
         QStringList({"[21]      Namoczyć śledzie.", "[21]      ", "[21]      Zalać octem.", ""}));
 }
 
-void TestRender::emptyPortionsBecomeOne()
-{
-    Book book = bookOf(QStringLiteral("Solvarin"),
-        QStringLiteral("<przepis tytul=\"T\"><skladnik nazwa=\"X\" ilosc=\"2\" "
-                       "jednostka=\"ząbek\"/></przepis>"));
-    QCOMPARE(
-        render(book, QStringLiteral("2")).at(3), QStringLiteral("[18]     X:[19]     4     ząbki"));
-    QCOMPARE(book.root().przepisy()[0].porcje(), QStringLiteral("1"));
-}
-
 void TestRender::mixedNumberPortionsShow()
 {
     // A list click puts the recipe's own portions in the field; "1 1/2" must still render.
@@ -269,7 +203,8 @@ void TestRender::mixedNumberPortionsShow()
                        "jednostka=\"ząbek\"/></przepis>"));
     QCOMPARE(render(book, QStringLiteral("1 1/2")).at(3),
         QStringLiteral("[18]     X:[19]     3     ząbki"));
-    QCOMPARE(render(book, QStringLiteral("3")).at(3), QStringLiteral("[18]     X:[19]     6     ząbków"));
+    QCOMPARE(render(book, QStringLiteral("3")).at(3),
+        QStringLiteral("[18]     X:[19]     6     ząbków"));
 }
 
 void TestRender::badPortionsLeaveTheDocument_data()
@@ -277,24 +212,15 @@ void TestRender::badPortionsLeaveTheDocument_data()
     QTest::addColumn<QString>("porcje");
     QTest::addColumn<QString>("wanted");
     QTest::addColumn<QString>("message");
-    QTest::newRow("recipe portions a word") << "dużo"
-                                            << "1"
-                                            << "Floating point division by zero";
-    QTest::newRow("recipe portions 0") << "0"
-                                       << "2"
-                                       << "Floating point division by zero";
-    QTest::newRow("0 of 0") << "0"
-                            << "0"
-                            << "Invalid floating point operation";
-    QTest::newRow("field empty") << "2"
-                                 << ""
-                                 << "'' is not a valid floating point value";
-    QTest::newRow("field pasted word") << "2"
-                                       << "abc"
-                                       << "'abc' is not a valid floating point value";
-    QTest::newRow("field a fraction of nothing") << "2"
-                                                 << "0/0"
-                                                 << "'0/0' is not a valid floating point value";
+    const auto row
+        = [](const char *name, const char *porcje, const char *wanted, const char *message) {
+              QTest::newRow(name) << QString::fromUtf8(porcje) << QString::fromUtf8(wanted)
+                                  << QString::fromUtf8(message);
+          };
+    row("recipe portions a word", "dużo", "1", "Floating point division by zero");
+    row("0 of 0", "0", "0", "Invalid floating point operation");
+    row("field empty", "2", "", "'' is not a valid floating point value");
+    row("field a fraction of nothing", "2", "0/0", "'0/0' is not a valid floating point value");
 }
 
 void TestRender::badPortionsLeaveTheDocument()
@@ -333,7 +259,6 @@ void TestRender::pageFacts()
     const RenderedRecipe b = RecipeRenderer::layout(
         root.przepisy()[1], false, root.slowniki().jednostki(), QStringLiteral("1"));
     QCOMPARE(b.portionCaption, QStringLiteral("Porcje"));
-    QVERIFY(b.www.isEmpty());
 }
 
 QTEST_MAIN(TestRender)
