@@ -1,12 +1,12 @@
 // One wet-curing recalculation through the real window: parse, compute, format, set the labels.
 #include "AppPaths.h"
+#include "BrinePage.h"
+#include "DryCuringPage.h"
+#include "FishPage.h"
 #include "InitAssets.h"
 #include "QtPlatform.h"
 #include "TForm1.h"
 #include "WetCuring.h"
-#include "BrinePage.h"
-#include "DryCuringPage.h"
-#include "FishPage.h"
 #include "WetCuringPage.h"
 
 #include <QApplication>
@@ -30,8 +30,8 @@ int main(int argc, char *argv[])
     form.show();
     QApplication::processEvents();
 
-    const QString meats[] = {QStringLiteral("1"), QStringLiteral("2,5"), QStringLiteral("13,75"),
-                             QStringLiteral("0,3")};
+    const QString meats[] = {
+        QStringLiteral("1"), QStringLiteral("2,5"), QStringLiteral("13,75"), QStringLiteral("0,3")};
     auto run = [&](const char *name, bool own) {
         form.WetPage->CheckBox1->setChecked(own);
         form.WetPage->Edit11->setText(QStringLiteral("70"));
@@ -54,10 +54,11 @@ int main(int argc, char *argv[])
         timer.restart();
         int sink = 0;
         for (int i = 0; i < rounds; ++i)
-            computeWetCuring({meats[i % 4], i % 14, own, QStringLiteral("70"), QStringLiteral("1,5")},
-                             [&](WetTarget, const QString &t) { sink += int(t.size()); });
-        std::printf("wet_compute_%s_us %.2f (%d)\n", name, double(timer.nsecsElapsed()) / rounds / 1000.0,
-                    sink % 10);
+            computeWetCuring(
+                {meats[i % 4], i % 14, own, QStringLiteral("70"), QStringLiteral("1,5")},
+                [&](WetTarget, const QString &t) { sink += int(t.size()); });
+        std::printf("wet_compute_%s_us %.2f (%d)\n", name,
+            double(timer.nsecsElapsed()) / rounds / 1000.0, sink % 10);
     };
     run("less_salty", false);
     run("own", true);
@@ -87,24 +88,38 @@ int main(int argc, char *argv[])
         std::printf("%s_us %.2f\n", name, double(total) / rounds / 1000.0);
     };
     DryCuringPage *dry = form.DryPage;
-    time("dry_recalc", [&](int i) { dry->Edit2->setText(meats[i % 4]); }, [&] { dry->PrzeliczSuche(); });
-    time("casings_recalc", [&](int i) {
-        dry->ComboBox4->setCurrentIndex(i % 33);
-        dry->Edit2->setText(meats[i % 4]);
-    }, [&] { dry->PrzeliczOslonki(); });
+    time(
+        "dry_recalc", [&](int i) { dry->Edit2->setText(meats[i % 4]); },
+        [&] { dry->PrzeliczSuche(); });
+    time(
+        "casings_recalc",
+        [&](int i) {
+            dry->ComboBox4->setCurrentIndex(i % 33);
+            dry->Edit2->setText(meats[i % 4]);
+        },
+        [&] { dry->PrzeliczOslonki(); });
     BrinePage *brine = form.BrineAndPicklePage;
-    time("brine_recalc", [&](int i) {
-        brine->Edit3->setText(meats[i % 4]);
-        brine->Edit4->setText(meats[(i + 1) % 4]);
-    }, [&] { brine->PrzeliczStezenie(); });
-    time("pickle_recalc", [&](int i) {
-        brine->Edit16->setText(meats[i % 4]);
-        brine->Edit15->setText(meats[(i + 1) % 4]);
-    }, [&] { brine->PrzeliczZalewe(); });
+    time(
+        "brine_recalc",
+        [&](int i) {
+            brine->Edit3->setText(meats[i % 4]);
+            brine->Edit4->setText(meats[(i + 1) % 4]);
+        },
+        [&] { brine->PrzeliczStezenie(); });
+    time(
+        "pickle_recalc",
+        [&](int i) {
+            brine->Edit16->setText(meats[i % 4]);
+            brine->Edit15->setText(meats[(i + 1) % 4]);
+        },
+        [&] { brine->PrzeliczZalewe(); });
     FishPage *fish = form.FishSaltingPage;
-    time("fish_recalc", [&](int i) {
-        fish->Edit10->setText(meats[i % 4]);
-        fish->ComboBox2->setCurrentIndex(i % 4); // concentrations of 4 % and more: no question
-    }, [&] { fish->PrzeliczRyby(); });
+    time(
+        "fish_recalc",
+        [&](int i) {
+            fish->Edit10->setText(meats[i % 4]);
+            fish->ComboBox2->setCurrentIndex(i % 4); // concentrations of 4 % and more: no question
+        },
+        [&] { fish->PrzeliczRyby(); });
     return 0;
 }

@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-DecimalInputFilter::DecimalInputFilter(QObject *parent) : QObject(parent) {}
+DecimalInputFilter::DecimalInputFilter(QObject *parent)
+    : QObject(parent)
+{ }
 
 void DecimalInputFilter::attach(QLineEdit *edit)
 {

@@ -8,7 +8,7 @@ struct FontGroup
 {
     int number;
     int page;
-    QList<int> labels;     // representative first
+    QList<int> labels; // representative first
     QList<int> openedFrom; // labels whose "Zmień czcionkę" changes this group
 };
 

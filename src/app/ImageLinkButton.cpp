@@ -2,9 +2,11 @@
 
 #include <QPainter>
 
-ImageLinkButton::ImageLinkButton(const QString &name, const QPixmap &up, const QPixmap &down,
-                                 QWidget *parent)
-    : QAbstractButton(parent), m_up(up), m_down(down)
+ImageLinkButton::ImageLinkButton(
+    const QString &name, const QPixmap &up, const QPixmap &down, QWidget *parent)
+    : QAbstractButton(parent)
+    , m_up(up)
+    , m_down(down)
 {
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
@@ -23,7 +25,8 @@ void ImageLinkButton::paintEvent(QPaintEvent *)
     const QPixmap &pm = (isDown() && !m_down.isNull()) ? m_down : m_up;
     p.drawPixmap(rect(), pm);
     if (m_hover || hasFocus()) {
-        p.setPen(QPen(hasFocus() ? palette().color(QPalette::Highlight) : QColor(255, 255, 255, 160), 2));
+        p.setPen(QPen(
+            hasFocus() ? palette().color(QPalette::Highlight) : QColor(255, 255, 255, 160), 2));
         p.setRenderHint(QPainter::Antialiasing);
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
     }

@@ -13,12 +13,14 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-LabelFontMenu::LabelFontMenu(QWidget *form, QMenu *menu, std::function<int()> activePage,
-                             std::function<void()> relayout)
-    : QObject(form), m_form(form), m_menu(menu), m_activePage(std::move(activePage)),
-      m_relayout(std::move(relayout))
-{
-}
+LabelFontMenu::LabelFontMenu(
+    QWidget *form, QMenu *menu, std::function<int()> activePage, std::function<void()> relayout)
+    : QObject(form)
+    , m_form(form)
+    , m_menu(menu)
+    , m_activePage(std::move(activePage))
+    , m_relayout(std::move(relayout))
+{ }
 
 QLabel *LabelFontMenu::label(int number) const
 {
@@ -85,5 +87,6 @@ void LabelFontMenu::writeLabelList()
         text += QStringLiteral("form1.Label%1.Caption:=").arg(i) + (l ? l->text() : QString())
             + QStringLiteral("\r\n");
     }
-    win1250::writeFileAtomically(AppPaths::file(QStringLiteral("labele.txt")), win1250::encode(text));
+    win1250::writeFileAtomically(
+        AppPaths::file(QStringLiteral("labele.txt")), win1250::encode(text));
 }

@@ -17,7 +17,7 @@ class LabelFontMenu : public QObject
 public:
     // relayout is run after every font change, so values follow their captions.
     LabelFontMenu(QWidget *form, QMenu *menu, std::function<int()> activePage,
-                  std::function<void()> relayout);
+        std::function<void()> relayout);
 
     // Hooks the menu to every existing label that carries it.
     void attach();

@@ -3,7 +3,8 @@
 #include <QContextMenuEvent>
 #include <QPainter>
 
-PageBackground::PageBackground(const QString &name, QWidget *parent) : QWidget(parent)
+PageBackground::PageBackground(const QString &name, QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(name);
     // Always the whole page, under everything else on it.

@@ -3,8 +3,8 @@
 #include "AppPaths.h"
 #include "BrinePage.h"
 #include "Clock.h"
-#include "DecimalInputFilter.h"
 #include "CookbookPage.h"
+#include "DecimalInputFilter.h"
 #include "DryCuringPage.h"
 #include "ErrorHandler.h"
 #include "FishPage.h"
@@ -16,27 +16,27 @@
 #include "PageBackground.h"
 #include "Platform.h"
 #include "Rounding.h"
-#include "Win1250.h"
 #include "TForm2.h"
 #include "TLabel.h"
 #include "TextExport.h"
 #include "TmxCalendar.h"
 #include "WetCuringPage.h"
+#include "Win1250.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
-#include <QProxyStyle>
-#include <QTabBar>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolTip>
@@ -49,7 +49,8 @@ constexpr int kWindowWidth = 724;
 class NarrowTabStyle : public QProxyStyle
 {
 public:
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    int pixelMetric(
+        PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
             return 10;
@@ -70,18 +71,19 @@ QUrl TForm1::webAddress2()
     return QUrl(QStringLiteral("https://pl.wikipedia.org/wiki/Solenie_(konserwowanie_żywności)"));
 }
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowCaption());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_decimalFilter = new DecimalInputFilter(this);
     buildWindow();
     buildMenus();
     buildPopupMenus();
-    m_labelFonts = new LabelFontMenu(this, PopupMenu3, [this] { return activePage(); },
-                                     [this] { UlozEtykiety(); });
+    m_labelFonts = new LabelFontMenu(
+        this, PopupMenu3, [this] { return activePage(); }, [this] { UlozEtykiety(); });
     m_labelFonts->attach();
     connectLateMenus();
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -108,18 +110,20 @@ void TForm1::buildWindow()
     mxCalendar1->setObjectName(QStringLiteral("mxCalendar1"));
     mxCalendar1->setGeometry(6, 4, 545, 225);
 
-    WebButton1 = new ImageLinkButton(QStringLiteral("WebButton1"), QPixmap(QStringLiteral(":/przycisk_www1.png")),
-                                     QPixmap(QStringLiteral(":/przycisk_www1_down.png")), central);
+    WebButton1 = new ImageLinkButton(QStringLiteral("WebButton1"),
+        QPixmap(QStringLiteral(":/przycisk_www1.png")),
+        QPixmap(QStringLiteral(":/przycisk_www1_down.png")), central);
     WebButton1->setGeometry(kWindowWidth - 153 - 10, 6, 153, 105);
     WebButton1->setToolTip(webAddress1().toString());
-    WebButton2 = new ImageLinkButton(QStringLiteral("WebButton2"), QPixmap(QStringLiteral(":/przycisk_www2.png")),
-                                     QPixmap(QStringLiteral(":/przycisk_www2_down.png")), central);
+    WebButton2 = new ImageLinkButton(QStringLiteral("WebButton2"),
+        QPixmap(QStringLiteral(":/przycisk_www2.png")),
+        QPixmap(QStringLiteral(":/przycisk_www2_down.png")), central);
     WebButton2->setGeometry(kWindowWidth - 153 - 10, 118, 153, 105);
     WebButton2->setToolTip(webAddress2().toString());
     connect(WebButton1, &QAbstractButton::clicked, this,
-            [] { runGuarded([] { Platform::get().openUrl(webAddress1()); }); });
+        [] { runGuarded([] { Platform::get().openUrl(webAddress1()); }); });
     connect(WebButton2, &QAbstractButton::clicked, this,
-            [] { runGuarded([] { Platform::get().openUrl(webAddress2()); }); });
+        [] { runGuarded([] { Platform::get().openUrl(webAddress2()); }); });
 
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -148,8 +152,8 @@ void TForm1::buildWindow()
     BrineAndPicklePage = new BrinePage(m_decimalFilter, brine);
     QWidget *fish = addPage("TabSheet7", QStringLiteral("Solenie Ryb na mokro"));
     FishSaltingPage = new FishPage(m_decimalFilter, fish);
-    const std::pair<QWidget *, QWidget *> sheets[] = {
-        {dry, DryPage}, {brine, BrineAndPicklePage}, {fish, FishSaltingPage}};
+    const std::pair<QWidget *, QWidget *> sheets[]
+        = {{dry, DryPage}, {brine, BrineAndPicklePage}, {fish, FishSaltingPage}};
     for (auto [sheet, page] : sheets) {
         (new QGridLayout(sheet))->setContentsMargins(0, 0, 0, 0);
         sheet->layout()->addWidget(page);
@@ -161,13 +165,15 @@ void TForm1::buildWindow()
     cookbook->layout()->addWidget(CookbookPage1);
     connect(CookbookPage1, &CookbookPage::titleChanged, this, &QWidget::setWindowTitle);
     connect(CookbookPage1, &CookbookPage::bookPathChanged, this,
-            [this](const QString &path) { LastBookPath = path; });
+        [this](const QString &path) { LastBookPath = path; });
 
-    const char *pictures[] = {":/tlo_mokre.jpg", ":/tlo_suche.jpg", ":/tlo_solanka.jpg", ":/tlo_ryby.jpg"};
+    const char *pictures[]
+        = {":/tlo_mokre.jpg", ":/tlo_suche.jpg", ":/tlo_solanka.jpg", ":/tlo_ryby.jpg"};
     for (int i = 0; i < m_backgrounds.size(); ++i)
         m_backgrounds[i]->setPictureFile(QString::fromLatin1(pictures[i]));
 
-    connect(PageControl1, &QTabWidget::currentChanged, this, handler(this, &TForm1::PageControl1Change));
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+        handler(this, &TForm1::PageControl1Change));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -177,7 +183,8 @@ void TForm1::buildWindow()
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
-    connect(Timer2, &QTimer::timeout, FishSaltingPage, handler(FishSaltingPage, &FishPage::Timer2Timer));
+    connect(Timer2, &QTimer::timeout, FishSaltingPage,
+        handler(FishSaltingPage, &FishPage::Timer2Timer));
     Timer2->start();
 }
 
@@ -238,8 +245,8 @@ void TForm1::CzytajUstawienia()
 
     const char *keys[] = {"mokre", "suche", "solanka", "ryby"};
     for (int i = 0; i < 4; ++i) {
-        const QString path = file.readString(QStringLiteral("Tlo"), QString::fromLatin1(keys[i]),
-                                             QStringLiteral("default value"));
+        const QString path = file.readString(
+            QStringLiteral("Tlo"), QString::fromLatin1(keys[i]), QStringLiteral("default value"));
         if (path.endsWith(QLatin1String(".nil")))
             m_backgrounds[i]->clear();
         else if (QFileInfo(path).isFile()) {
@@ -265,8 +272,8 @@ void TForm1::CzytajUstawienia()
 
     const QString dry = QStringLiteral("Peklowanie suche wlasne");
     OwnDry = {file.readString(dry, QStringLiteral("peklosol"), QStringLiteral("20")),
-                file.readString(dry, QStringLiteral("pieprz"), QStringLiteral("0,5")),
-                file.readString(dry, QStringLiteral("ziele"), QStringLiteral("0,5"))};
+        file.readString(dry, QStringLiteral("pieprz"), QStringLiteral("0,5")),
+        file.readString(dry, QStringLiteral("ziele"), QStringLiteral("0,5"))};
     const QString wet = QStringLiteral("Peklowanie mokre wlasne");
     WetPage->Edit11->setText(file.readString(wet, QStringLiteral("peklosol"), QStringLiteral("0")));
     WetPage->Edit12->setText(file.readString(wet, QStringLiteral("cukier"), QStringLiteral("0")));
@@ -282,8 +289,9 @@ void TForm1::CzytajUstawienia()
     }
 
     LastBookPath = file.readString(QStringLiteral("ksiazka"), QStringLiteral("baza"),
-                                   AppPaths::appDir() + QStringLiteral("/Moja książka.xml"));
-    ControlColour = file.readInteger(QStringLiteral("F4"), QStringLiteral("kolor"), int(0x80000005));
+        AppPaths::appDir() + QStringLiteral("/Moja książka.xml"));
+    ControlColour
+        = file.readInteger(QStringLiteral("F4"), QStringLiteral("kolor"), int(0x80000005));
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -328,9 +336,9 @@ void TForm1::Timer1Timer()
     if (activePage() != 0)
         return;
     for (QLabel *marker : {mxCalendar1->Panel9, mxCalendar1->Panel10, mxCalendar1->Panel11})
-        mxCalendar1->setMarkerColor(marker, marker->text().toInt() != mxCalendar1->Day()
-                                                ? QColor(Qt::red)
-                                                : mxCalendar1->SelectedColor());
+        mxCalendar1->setMarkerColor(marker,
+            marker->text().toInt() != mxCalendar1->Day() ? QColor(Qt::red)
+                                                         : mxCalendar1->SelectedColor());
     if (!end.isValid())
         return;
     const qint64 d = Clock::today().daysTo(end);
@@ -355,8 +363,8 @@ void TForm1::Zapiszobliczenia1Click()
     dialog.title = QStringLiteral("Zapisz obliczenia");
     dialog.filter = QStringLiteral("tekst|*.txt");
     dialog.defaultSuffix = QStringLiteral("txt");
-    dialog.fileName = AppPaths::file(exportStem(page)
-                                     + QLocale().toString(Clock::today(), QLocale::ShortFormat));
+    dialog.fileName = AppPaths::file(
+        exportStem(page) + QLocale().toString(Clock::today(), QLocale::ShortFormat));
     const QString path = Platform::get().saveFile(dialog);
     if (path.isEmpty())
         return;

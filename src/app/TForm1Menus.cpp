@@ -45,12 +45,14 @@ void TForm1::buildMenus()
     options->addSeparator();
     addItem(options, "Zapiszkolor2", QStringLiteral("Zapisz Czcionkę"), true);
     options->addSeparator();
-    QAction *ownWet = addItem(options, "Wersjamokre1",
-                              QStringLiteral("Wersja wlasna peklowania na mokro"), true);
-    connect(ownWet, &QAction::triggered, this, [this] { runGuarded([this] { WetPage->showOwnPanel(); }); });
-    QAction *ownDry = addItem(options, "Wersjasuche1",
-                              QStringLiteral("Wersja wlasna peklowania na sucho"), true);
-    connect(ownDry, &QAction::triggered, this, [this] { runGuarded([this] { DryPage->showOwnPanel(); }); });
+    QAction *ownWet = addItem(
+        options, "Wersjamokre1", QStringLiteral("Wersja wlasna peklowania na mokro"), true);
+    connect(ownWet, &QAction::triggered, this,
+        [this] { runGuarded([this] { WetPage->showOwnPanel(); }); });
+    QAction *ownDry = addItem(
+        options, "Wersjasuche1", QStringLiteral("Wersja wlasna peklowania na sucho"), true);
+    connect(ownDry, &QAction::triggered, this,
+        [this] { runGuarded([this] { DryPage->showOwnPanel(); }); });
 
     QMenu *cookbook = bar->addMenu(QStringLiteral("Książka kucharska"));
     cookbook->setObjectName(QStringLiteral("Ksiazkakucharska1"));
@@ -61,20 +63,20 @@ void TForm1::buildMenus()
         {"Otworz1", &CookbookPage::Otworz1Click}, {"Nowa1", &CookbookPage::Nowa1Click},
         {"Zapisz1", &CookbookPage::Zapisz1Click}, {"Zapiszjako1", &CookbookPage::Zapiszjako1Click}};
     const QString bookCaptions[] = {QStringLiteral("Otwórz"), QStringLiteral("Nowa"),
-                                    QStringLiteral("Zapisz"), QStringLiteral("Zapisz jako")};
+        QStringLiteral("Zapisz"), QStringLiteral("Zapisz jako")};
     for (int i = 0; i < 4; ++i)
         connect(addItem(book, bookItems[i].first, bookCaptions[i], true), &QAction::triggered, page,
-                handler(page, bookItems[i].second));
+            handler(page, bookItems[i].second));
     cookbook->addSeparator();
     QMenu *recipes = cookbook->addMenu(QStringLiteral("Przepisy"));
     recipes->setObjectName(QStringLiteral("Przepisy1"));
     addItem(recipes, "Nowyprzepis1", QStringLiteral("Nowy przepis"));
     addItem(recipes, "Poprawprzepis1", QStringLiteral("Popraw przepis"));
-    connect(addItem(recipes, "Usunprzepis1", QStringLiteral("Usuń przepis"), true), &QAction::triggered,
-            page, handler(page, &CookbookPage::Usunprzepis1Click));
+    connect(addItem(recipes, "Usunprzepis1", QStringLiteral("Usuń przepis"), true),
+        &QAction::triggered, page, handler(page, &CookbookPage::Usunprzepis1Click));
     recipes->addSeparator();
     connect(addItem(recipes, "Drukujprzepis1", QStringLiteral("Drukuj przepis"), true),
-            &QAction::triggered, page, handler(page, &CookbookPage::Drukujprzepis1Click));
+        &QAction::triggered, page, handler(page, &CookbookPage::Drukujprzepis1Click));
     recipes->addSeparator();
     addItem(recipes, "Kopiujzaznaczone1", QStringLiteral("Kopiuj zaznaczone do książli"));
     recipes->addSeparator();
@@ -102,7 +104,8 @@ void TForm1::buildPopupMenus()
     addItem(PopupMenu1, "Zapisztlo2", QStringLiteral("Zapisz tlo"));
     addItem(PopupMenu1, "Usuntlo1", QStringLiteral("Usuń tlo"));
     PopupMenu1->addSeparator();
-    QAction *save = addItem(PopupMenu1, "Zapiszobliczenia1", QStringLiteral("Zapisz obliczenia"), true);
+    QAction *save
+        = addItem(PopupMenu1, "Zapiszobliczenia1", QStringLiteral("Zapisz obliczenia"), true);
     connect(save, &QAction::triggered, this, handler(this, &TForm1::Zapiszobliczenia1Click));
     PopupMenu1->addSeparator();
     QAction *close = addItem(PopupMenu1, "Zamknij2", QStringLiteral("Zamknij"), true);
@@ -124,7 +127,7 @@ void TForm1::buildPopupMenus()
 
     for (PageBackground *bg : m_backgrounds)
         connect(bg, &PageBackground::contextMenuWanted, PopupMenu1,
-                [this](const QPoint &pos) { PopupMenu1->popup(pos); });
+            [this](const QPoint &pos) { PopupMenu1->popup(pos); });
 }
 
 // Items whose handlers live in objects made after the menus.
@@ -132,10 +135,10 @@ void TForm1::connectLateMenus()
 {
     LabelFontMenu *fonts = m_labelFonts;
     connect(action(QStringLiteral("Zmienkolor1")), &QAction::triggered, fonts,
-            handler(fonts, &LabelFontMenu::Zmienkolor1Click));
+        handler(fonts, &LabelFontMenu::Zmienkolor1Click));
     for (const char *name : {"Zapiszkolor1", "Zapiszkolor2"})
         connect(action(QString::fromLatin1(name)), &QAction::triggered, fonts,
-                handler(fonts, &LabelFontMenu::Zapiszkolor1Click));
+            handler(fonts, &LabelFontMenu::Zapiszkolor1Click));
     connect(action(QStringLiteral("Zapiszlisteetykiet1")), &QAction::triggered, fonts,
-            handler(fonts, &LabelFontMenu::writeLabelList));
+        handler(fonts, &LabelFontMenu::writeLabelList));
 }

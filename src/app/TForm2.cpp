@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QUrl>
 
-TForm2::TForm2(QWidget *parent) : QDialog(parent)
+TForm2::TForm2(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("O programie"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(307, 169);
 
     Image1 = new QLabel(this);

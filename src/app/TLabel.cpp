@@ -2,7 +2,8 @@
 
 #include <QEvent>
 
-TLabel::TLabel(const QString &name, const QString &text, QWidget *parent) : QLabel(text, parent)
+TLabel::TLabel(const QString &name, const QString &text, QWidget *parent)
+    : QLabel(text, parent)
 {
     setObjectName(name);
     setTextFormat(Qt::PlainText);

@@ -11,39 +11,77 @@ namespace {
 struct Line
 {
     const char *caption; // object name, or nullptr for an empty line
-    const char *value;   // object name, or nullptr for a lone caption
+    const char *value; // object name, or nullptr for a lone caption
 };
 
 const QList<Line> &layout(int page)
 {
     static const QList<Line> wet = {
-        {nullptr, nullptr}, {"Label2", "ComboBox1"}, {"Label1", "Edit1"}, {nullptr, nullptr},
-        {"Label26", nullptr}, {nullptr, nullptr}, {"Label3", "Label4"}, {"Label57", "Label59"},
-        {"Label5", "Label6"}, {"Label7", "Label8"}, {"Label9", "Label10"}, {"Label49", "Label54"},
-        {nullptr, nullptr}, {"Label27", nullptr}, {nullptr, nullptr}, {"Label11", "Label12"},
-        {"Label58", "Label60"}, {"Label13", "Label14"}, {"Label15", "Label16"},
-        {"Label17", "Label18"}, {"Label50", "Label55"},
+        {nullptr, nullptr},
+        {"Label2", "ComboBox1"},
+        {"Label1", "Edit1"},
+        {nullptr, nullptr},
+        {"Label26", nullptr},
+        {nullptr, nullptr},
+        {"Label3", "Label4"},
+        {"Label57", "Label59"},
+        {"Label5", "Label6"},
+        {"Label7", "Label8"},
+        {"Label9", "Label10"},
+        {"Label49", "Label54"},
+        {nullptr, nullptr},
+        {"Label27", nullptr},
+        {nullptr, nullptr},
+        {"Label11", "Label12"},
+        {"Label58", "Label60"},
+        {"Label13", "Label14"},
+        {"Label15", "Label16"},
+        {"Label17", "Label18"},
+        {"Label50", "Label55"},
     };
     static const QList<Line> dry = {
-        {nullptr, nullptr}, {"Label19", "Edit2"}, {nullptr, nullptr}, {"Label45", nullptr},
-        {nullptr, nullptr}, {"Label20", "Label21"}, {"Label22", "Label24"}, {"Label23", "Label25"},
-        {nullptr, nullptr}, {"Label44", nullptr}, {nullptr, nullptr}, {"Label34", "Label37"},
-        {"Label35", "Label39"}, {"Label36", "Label43"},
+        {nullptr, nullptr},
+        {"Label19", "Edit2"},
+        {nullptr, nullptr},
+        {"Label45", nullptr},
+        {nullptr, nullptr},
+        {"Label20", "Label21"},
+        {"Label22", "Label24"},
+        {"Label23", "Label25"},
+        {nullptr, nullptr},
+        {"Label44", nullptr},
+        {nullptr, nullptr},
+        {"Label34", "Label37"},
+        {"Label35", "Label39"},
+        {"Label36", "Label43"},
     };
     static const QList<Line> brine = {
-        {nullptr, nullptr}, {"Label28", "Edit3"}, {"Label29", "Edit4"},
+        {nullptr, nullptr},
+        {"Label28", "Edit3"},
+        {"Label29", "Edit4"},
     };
     static const QList<Line> fish = {
-        {nullptr, nullptr}, {"Label61", "ComboBox2"}, {"Label69", "ComboBox3"}, {"Label62", "Edit10"},
-        {nullptr, nullptr}, {"Label63", "Label66"}, {"Label64", "Label67"}, {"Label65", "Label68"},
+        {nullptr, nullptr},
+        {"Label61", "ComboBox2"},
+        {"Label69", "ComboBox3"},
+        {"Label62", "Edit10"},
+        {nullptr, nullptr},
+        {"Label63", "Label66"},
+        {"Label64", "Label67"},
+        {"Label65", "Label68"},
     };
     static const QList<Line> none;
     switch (page) {
-    case 0: return wet;
-    case 1: return dry;
-    case 2: return brine;
-    case 3: return fish;
-    default: return none;
+    case 0:
+        return wet;
+    case 1:
+        return dry;
+    case 2:
+        return brine;
+    case 3:
+        return fish;
+    default:
+        return none;
     }
 }
 
@@ -52,11 +90,16 @@ const QList<Line> &layout(int page)
 QString exportStem(int page)
 {
     switch (page) {
-    case 0: return QStringLiteral("peklowanie na mokro ");
-    case 1: return QStringLiteral("peklowanie na sucho ");
-    case 2: return QStringLiteral("solanka ");
-    case 3: return QStringLiteral("solenie ryb na mokro ");
-    default: return {};
+    case 0:
+        return QStringLiteral("peklowanie na mokro ");
+    case 1:
+        return QStringLiteral("peklowanie na sucho ");
+    case 2:
+        return QStringLiteral("solanka ");
+    case 3:
+        return QStringLiteral("solenie ryb na mokro ");
+    default:
+        return {};
     }
 }
 
@@ -73,7 +116,7 @@ QStringList exportLines(int page, const ControlText &text, const QDateTime &now)
 {
     if (page < 0 || page > 3)
         return {};
-    QStringList lines{exportHeader(now)};
+    QStringList lines {exportHeader(now)};
     for (const Line &line : layout(page)) {
         if (!line.caption)
             lines << QString();
@@ -84,7 +127,8 @@ QStringList exportLines(int page, const ControlText &text, const QDateTime &now)
                     + text(QString::fromLatin1(line.value));
     }
     if (page == 2)
-        lines << QStringLiteral("Solanka   ") + text(QStringLiteral("Edit5")) + QStringLiteral("  %");
+        lines << QStringLiteral("Solanka   ") + text(QStringLiteral("Edit5"))
+                + QStringLiteral("  %");
     return lines;
 }
 

@@ -1,10 +1,10 @@
 #include "WetCuringPage.h"
 
+#include "AppPaths.h"
 #include "Clock.h"
 #include "DecimalInputFilter.h"
 #include "ErrorHandler.h"
 #include "IniFile.h"
-#include "AppPaths.h"
 #include "PageBackground.h"
 #include "TLabel.h"
 #include "TmxCalendar.h"
@@ -25,9 +25,10 @@ constexpr int kRowHeight = 22;
 constexpr int kValueGap = 30;
 } // namespace
 
-WetCuringPage::WetCuringPage(TmxCalendar *calendar, QWidget *panelParent,
-                             DecimalInputFilter *filter, QWidget *parent)
-    : QWidget(parent), m_calendar(calendar)
+WetCuringPage::WetCuringPage(
+    TmxCalendar *calendar, QWidget *panelParent, DecimalInputFilter *filter, QWidget *parent)
+    : QWidget(parent)
+    , m_calendar(calendar)
 {
     buildPage(filter);
     buildOwnPanel(panelParent, filter);
@@ -78,7 +79,8 @@ void WetCuringPage::buildPage(DecimalInputFilter *filter)
     Label6 = label("Label6", QStringLiteral("0,4 l."), 0, y);
     y += kRowHeight;
     Label7 = label("Label7", injection, kCaptionLeft, y);
-    Label8 = label("Label8", QStringLiteral("4 razy  60 ml/kg mięsa, czyli w sumie : 240 ml"), 0, y);
+    Label8
+        = label("Label8", QStringLiteral("4 razy  60 ml/kg mięsa, czyli w sumie : 240 ml"), 0, y);
     y += kRowHeight;
     Label9 = label("Label9", massage, kCaptionLeft, y);
     Label10 = label("Label10", QStringLiteral(" Tak"), 0, y);
@@ -87,7 +89,8 @@ void WetCuringPage::buildPage(DecimalInputFilter *filter)
     Label54 = label("Label54", QStringLiteral("15,97 - 16,67 %"), 0, y);
 
     y += 36;
-    Label27 = label("Label27", QStringLiteral("---  Wersja własna  ---------------------------------------"), 12, y);
+    Label27 = label("Label27",
+        QStringLiteral("---  Wersja własna  ---------------------------------------"), 12, y);
     y += 26;
     Label11 = label("Label11", salt, kCaptionLeft, y);
     Label12 = label("Label12", QStringLiteral("72 - 76 g"), 0, y);
@@ -99,7 +102,8 @@ void WetCuringPage::buildPage(DecimalInputFilter *filter)
     Label14 = label("Label14", QStringLiteral("0,4 l."), 0, y);
     y += kRowHeight;
     Label15 = label("Label15", injection, kCaptionLeft, y);
-    Label16 = label("Label16", QStringLiteral("5 razy  60 ml/kg mięsa, czyli w sumie : 300 ml"), 0, y);
+    Label16
+        = label("Label16", QStringLiteral("5 razy  60 ml/kg mięsa, czyli w sumie : 300 ml"), 0, y);
     y += kRowHeight;
     Label17 = label("Label17", massage, kCaptionLeft, y);
     Label18 = label("Label18", QStringLiteral(" Tak"), 0, y);
@@ -125,7 +129,8 @@ void WetCuringPage::buildOwnPanel(QWidget *panelParent, DecimalInputFilter *filt
     Panel8->setGeometry(150, 250, 401, 225);
     Panel8->setAutoFillBackground(true);
     Panel8->hide();
-    auto *box = new QGroupBox(QStringLiteral("Wersja wlasna peklowania na mokro na 1 kg miesa"), Panel8);
+    auto *box
+        = new QGroupBox(QStringLiteral("Wersja wlasna peklowania na mokro na 1 kg miesa"), Panel8);
     box->setObjectName(QStringLiteral("GroupBox1"));
     box->setGeometry(8, 6, 401 - 16, 225 - 14);
 
@@ -145,7 +150,8 @@ void WetCuringPage::buildOwnPanel(QWidget *panelParent, DecimalInputFilter *filt
     Edit12->setObjectName(QStringLiteral("Edit12"));
     Edit12->setGeometry(170, 72, 90, 24);
     filter->attach(Edit12);
-    auto *sugarReference = new TLabel(QStringLiteral("OwnSugarReference"), QStringLiteral("1,5 %"), box);
+    auto *sugarReference
+        = new TLabel(QStringLiteral("OwnSugarReference"), QStringLiteral("1,5 %"), box);
     sugarReference->move(275, 76);
     sugarReference->setToolTip(QStringLiteral("Wartość według Fendra"));
 
@@ -172,8 +178,14 @@ void WetCuringPage::buildOwnPanel(QWidget *panelParent, DecimalInputFilter *filt
 void WetCuringPage::UlozEtykiety()
 {
     const std::pair<TLabel *, TLabel *> pairs[] = {
-        {Label3, Label4}, {Label5, Label6}, {Label7, Label8}, {Label9, Label10},
-        {Label11, Label12}, {Label13, Label14}, {Label15, Label16}, {Label17, Label18},
+        {Label3, Label4},
+        {Label5, Label6},
+        {Label7, Label8},
+        {Label9, Label10},
+        {Label11, Label12},
+        {Label13, Label14},
+        {Label15, Label16},
+        {Label17, Label18},
     };
     for (auto [caption, value] : pairs)
         value->move(caption->x() + kValueGap + caption->width(), value->y());
@@ -195,20 +207,48 @@ void WetCuringPage::PrzeliczMokre()
     in.ownSugar = Edit12->text();
     computeWetCuring(in, [this](WetTarget target, const QString &text) {
         switch (target) {
-        case WetTarget::SaltySalt: Label4->setText(text); break;
-        case WetTarget::SaltyWater: Label6->setText(text); break;
-        case WetTarget::SaltyInjections: Label8->setText(text); break;
-        case WetTarget::SaltyMassage: Label10->setText(text); break;
-        case WetTarget::SaltyConcentration: Label54->setText(text); break;
-        case WetTarget::SaltySugar: Label59->setText(text); break;
-        case WetTarget::SecondHeader: Label27->setText(text); break;
-        case WetTarget::SecondSalt: Label12->setText(text); break;
-        case WetTarget::SecondWater: Label14->setText(text); break;
-        case WetTarget::SecondInjections: Label16->setText(text); break;
-        case WetTarget::SecondMassage: Label18->setText(text); break;
-        case WetTarget::SecondConcentration: Label55->setText(text); break;
-        case WetTarget::SecondSugarCaption: Label58->setText(text); break;
-        case WetTarget::SecondSugar: Label60->setText(text); break;
+        case WetTarget::SaltySalt:
+            Label4->setText(text);
+            break;
+        case WetTarget::SaltyWater:
+            Label6->setText(text);
+            break;
+        case WetTarget::SaltyInjections:
+            Label8->setText(text);
+            break;
+        case WetTarget::SaltyMassage:
+            Label10->setText(text);
+            break;
+        case WetTarget::SaltyConcentration:
+            Label54->setText(text);
+            break;
+        case WetTarget::SaltySugar:
+            Label59->setText(text);
+            break;
+        case WetTarget::SecondHeader:
+            Label27->setText(text);
+            break;
+        case WetTarget::SecondSalt:
+            Label12->setText(text);
+            break;
+        case WetTarget::SecondWater:
+            Label14->setText(text);
+            break;
+        case WetTarget::SecondInjections:
+            Label16->setText(text);
+            break;
+        case WetTarget::SecondMassage:
+            Label18->setText(text);
+            break;
+        case WetTarget::SecondConcentration:
+            Label55->setText(text);
+            break;
+        case WetTarget::SecondSugarCaption:
+            Label58->setText(text);
+            break;
+        case WetTarget::SecondSugar:
+            Label60->setText(text);
+            break;
         }
     });
 }

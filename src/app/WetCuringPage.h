@@ -18,8 +18,8 @@ class WetCuringPage : public QWidget
     Q_OBJECT
 
 public:
-    WetCuringPage(TmxCalendar *calendar, QWidget *panelParent, DecimalInputFilter *filter,
-                  QWidget *parent);
+    WetCuringPage(
+        TmxCalendar *calendar, QWidget *panelParent, DecimalInputFilter *filter, QWidget *parent);
 
     void PrzeliczMokre();
     void UlozEtykiety();

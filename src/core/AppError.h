@@ -8,9 +8,9 @@ class AppError : public std::runtime_error
 {
 public:
     explicit AppError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
-    {
-    }
+        : std::runtime_error(message.toStdString())
+        , m_message(message)
+    { }
     const QString &message() const noexcept { return m_message; }
 
     static AppError invalidFloat(const QString &text)

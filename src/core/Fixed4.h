@@ -38,7 +38,10 @@ public:
     friend constexpr Fixed4 operator-(Fixed4 a, Fixed4 b) { return Fixed4(a.m_raw - b.m_raw); }
     friend constexpr Fixed4 operator-(Fixed4 a) { return Fixed4(-a.m_raw); }
     friend Fixed4 operator*(Fixed4 a, Fixed4 b);
-    friend Fixed4 operator*(Fixed4 a, std::int64_t k) { return checked(rounding::i128(a.m_raw) * k); }
+    friend Fixed4 operator*(Fixed4 a, std::int64_t k)
+    {
+        return checked(rounding::i128(a.m_raw) * k);
+    }
     friend Fixed4 operator*(std::int64_t k, Fixed4 a) { return a * k; }
     friend Fixed4 operator/(Fixed4 a, Fixed4 b);
     friend Fixed4 operator/(Fixed4 a, std::int64_t k);
@@ -60,7 +63,9 @@ public:
     double toDouble() const { return double(m_raw) / Scale; }
 
 private:
-    constexpr explicit Fixed4(std::int64_t raw) : m_raw(raw) {}
+    constexpr explicit Fixed4(std::int64_t raw)
+        : m_raw(raw)
+    { }
     static Fixed4 checked(rounding::i128 raw);
     std::int64_t m_raw = 0;
 };

@@ -12,5 +12,6 @@ void runGuarded(const std::function<void()> &body);
 template<class Obj, class... Args>
 auto handler(Obj *obj, void (Obj::*fn)(Args...))
 {
-    return [obj, fn](Args... args) { runGuarded([&] { (obj->*fn)(std::forward<Args>(args)...); }); };
+    return
+        [obj, fn](Args... args) { runGuarded([&] { (obj->*fn)(std::forward<Args>(args)...); }); };
 }

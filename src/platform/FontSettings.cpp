@@ -14,17 +14,28 @@ const char *const kCharSetProperty = "solvarinCharSet";
 QPalette::ColorRole systemRole(int index)
 {
     switch (index) {
-    case 4: return QPalette::Window;       // menu
-    case 5: return QPalette::Base;         // window
-    case 13: return QPalette::Highlight;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;      // button face
-    case 16: return QPalette::Dark;        // button shadow
-    case 18: return QPalette::ButtonText;
-    case 20: return QPalette::Light;       // button highlight
-    case 23: return QPalette::ToolTipText;
-    case 24: return QPalette::ToolTipBase;
-    default: return QPalette::WindowText;  // window text, menu text, caption text, ...
+    case 4:
+        return QPalette::Window; // menu
+    case 5:
+        return QPalette::Base; // window
+    case 13:
+        return QPalette::Highlight;
+    case 14:
+        return QPalette::HighlightedText;
+    case 15:
+        return QPalette::Button; // button face
+    case 16:
+        return QPalette::Dark; // button shadow
+    case 18:
+        return QPalette::ButtonText;
+    case 20:
+        return QPalette::Light; // button highlight
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    default:
+        return QPalette::WindowText; // window text, menu text, caption text, ...
     }
 }
 

@@ -11,10 +11,12 @@
 
 struct IniFile::Data
 {
-    CSimpleIniA ini{/*isUtf8*/ false, /*multiKey*/ false, /*multiLine*/ false};
+    CSimpleIniA ini {/*isUtf8*/ false, /*multiKey*/ false, /*multiLine*/ false};
 };
 
-IniFile::IniFile(const QString &path) : d(std::make_unique<Data>()), m_path(path)
+IniFile::IniFile(const QString &path)
+    : d(std::make_unique<Data>())
+    , m_path(path)
 {
     d->ini.SetSpaces(false);
     QFile file(path);
@@ -43,7 +45,8 @@ bool IniFile::valueExists(const QString &section, const QString &key) const
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
 {
-    const char *value = d->ini.GetValue(bytes(section).constData(), bytes(key).constData(), nullptr);
+    const char *value
+        = d->ini.GetValue(bytes(section).constData(), bytes(key).constData(), nullptr);
     return value ? win1250::decode(QByteArray(value)) : def;
 }
 
@@ -70,7 +73,8 @@ bool IniFile::parseInteger(const QString &raw, int *value)
 
 int IniFile::readInteger(const QString &section, const QString &key, int def) const
 {
-    const char *value = d->ini.GetValue(bytes(section).constData(), bytes(key).constData(), nullptr);
+    const char *value
+        = d->ini.GetValue(bytes(section).constData(), bytes(key).constData(), nullptr);
     int result = def;
     if (value && parseInteger(QString::fromLatin1(value), &result))
         return result;
@@ -87,9 +91,10 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     bool lossless = true;
     const QByteArray encoded = win1250::encode(value, &lossless);
     if (!lossless)
-        throw AppError(QStringLiteral("Tekstu \u201e%1\u201d nie można zapisać w pliku %2: znaki %3 "
-                                      "nie mieszczą się w stronie kodowej Windows-1250.")
-                           .arg(value, m_path, win1250::unencodable(value)));
+        throw AppError(
+            QStringLiteral("Tekstu \u201e%1\u201d nie można zapisać w pliku %2: znaki %3 "
+                           "nie mieszczą się w stronie kodowej Windows-1250.")
+                .arg(value, m_path, win1250::unencodable(value)));
     d->ini.SetValue(bytes(section).constData(), bytes(key).constData(), encoded.constData());
     flush();
 }

@@ -23,16 +23,17 @@ public:
     struct FileDialog
     {
         QString title;
-        QString filter;        // "tekst|*.txt" style: description|patterns, pairs separated by '|'
+        QString filter; // "tekst|*.txt" style: description|patterns, pairs separated by '|'
         QString defaultSuffix; // without the dot
-        QString fileName;      // proposed name (may carry a folder)
+        QString fileName; // proposed name (may carry a folder)
         bool multiSelect = false;
     };
 
     virtual ~Platform() = default;
 
-    virtual Answer messageBox(const QString &text, const QString &caption, Buttons buttons,
-                              Icon icon) = 0;
+    virtual Answer messageBox(
+        const QString &text, const QString &caption, Buttons buttons, Icon icon)
+        = 0;
     // The general error handler's box: the error's message, the program goes on.
     virtual void showError(const QString &message) = 0;
 

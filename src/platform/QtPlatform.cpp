@@ -8,9 +8,9 @@
 #include <QFontDialog>
 #include <QImageReader>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTextDocument>
 
 QString QtPlatform::qtFilter(const QString &filter)
@@ -22,22 +22,36 @@ QString QtPlatform::qtFilter(const QString &filter)
     return out.join(QStringLiteral(";;"));
 }
 
-Platform::Answer QtPlatform::messageBox(const QString &text, const QString &caption,
-                                        Buttons buttons, Icon icon)
+Platform::Answer QtPlatform::messageBox(
+    const QString &text, const QString &caption, Buttons buttons, Icon icon)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setText(text);
     switch (icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -49,17 +63,21 @@ Platform::Answer QtPlatform::messageBox(const QString &text, const QString &capt
     if (auto *b = box.button(QMessageBox::Cancel))
         b->setText(QStringLiteral("Anuluj"));
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
 }
 
 void QtPlatform::showError(const QString &message)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          message);
+    QMessageBox::critical(
+        QApplication::activeWindow(), QApplication::applicationDisplayName(), message);
 }
 
 QString QtPlatform::openFile(const FileDialog &d)

@@ -6,8 +6,8 @@
 class QtPlatform : public Platform
 {
 public:
-    Answer messageBox(const QString &text, const QString &caption, Buttons buttons,
-                      Icon icon) override;
+    Answer messageBox(
+        const QString &text, const QString &caption, Buttons buttons, Icon icon) override;
     void showError(const QString &message) override;
     QString openFile(const FileDialog &dialog) override;
     QStringList openPictures(const FileDialog &dialog) override;

@@ -22,9 +22,9 @@ Texts run(const WetCuringInput &in, QString *error = nullptr)
 }
 
 WetCuringInput input(const QString &meat, int days, bool own = false, const QString &salt = "0",
-                     const QString &sugar = "0")
+    const QString &sugar = "0")
 {
-    return WetCuringInput{meat, days, own, salt, sugar};
+    return WetCuringInput {meat, days, own, salt, sugar};
 }
 
 QString t(WetTarget target, const Texts &texts)
@@ -54,32 +54,36 @@ void TestWetCuring::workedExamples_data()
     QTest::addColumn<int>("target");
     QTest::addColumn<QString>("text");
     const auto S = [](WetTarget t) { return int(t); };
-            QTest::newRow("1 kg 1 day less strength") << input("1", 0) << S(WetTarget::SecondConcentration)
-                                               << "15,25 - 15,97 %";
-    QTest::newRow("1 kg 1 day less sugar") << input("1", 0) << S(WetTarget::SecondSugar) << "3,8 - 7,8 g";
-                    QTest::newRow("2,5 kg 4 days strength") << input("2,5", 3) << S(WetTarget::SaltyConcentration)
-                                             << "13,04 - 13,42 %";
-    QTest::newRow("2,5 kg 4 days sugar") << input("2,5", 3) << S(WetTarget::SaltySugar) << "10,1 - 20,4 g";
+    QTest::newRow("1 kg 1 day less strength")
+        << input("1", 0) << S(WetTarget::SecondConcentration) << "15,25 - 15,97 %";
+    QTest::newRow("1 kg 1 day less sugar")
+        << input("1", 0) << S(WetTarget::SecondSugar) << "3,8 - 7,8 g";
+    QTest::newRow("2,5 kg 4 days strength")
+        << input("2,5", 3) << S(WetTarget::SaltyConcentration) << "13,04 - 13,42 %";
+    QTest::newRow("2,5 kg 4 days sugar")
+        << input("2,5", 3) << S(WetTarget::SaltySugar) << "10,1 - 20,4 g";
     // low bound rounds per kg before the meat: round(60 × 0,84) × 2,5; high rounds the total.
-    QTest::newRow("2,5 kg 4 days less salt") << input("2,5", 3) << S(WetTarget::SecondSalt) << "125 - 130 g";
-    QTest::newRow("2,5 kg 4 days less strength") << input("2,5", 3) << S(WetTarget::SecondConcentration)
-                                                  << "11,11 - 11,50 %";
+    QTest::newRow("2,5 kg 4 days less salt")
+        << input("2,5", 3) << S(WetTarget::SecondSalt) << "125 - 130 g";
+    QTest::newRow("2,5 kg 4 days less strength")
+        << input("2,5", 3) << S(WetTarget::SecondConcentration) << "11,11 - 11,50 %";
     QTest::newRow("2,5 kg 4 days less sugar uses water × factor")
         << input("2,5", 3) << S(WetTarget::SecondSugar) << "8,5 - 17,1 g";
-    QTest::newRow("own 78 equals salty") << input("1", 0, true, "78") << S(WetTarget::SecondSalt) << "76 - 80 g";
+    QTest::newRow("own 78 equals salty")
+        << input("1", 0, true, "78") << S(WetTarget::SecondSalt) << "76 - 80 g";
     QTest::newRow("own 78 header") << input("1", 0, true, "78") << S(WetTarget::SecondHeader)
                                    << "--- Wersja własna ---------------------------------------";
     QTest::newRow("own 78, 1,3 kg rounds whole grams")
         << input("1,3", 0, true, "78") << S(WetTarget::SecondSalt) << "98,8 - 104 g";
-    QTest::newRow("own 50 rounds f to 4 places") << input("1", 0, true, "50") << S(WetTarget::SecondSalt)
-                                                 << "49 - 51 g";
-    QTest::newRow("own salt 0") << input("2", 0, true, "0") << S(WetTarget::SecondSalt) << "0 - 0 g";
-    QTest::newRow("own uses less-salty injections") << input("1", 0, true, "78")
-                                                    << S(WetTarget::SecondInjections)
-                                                    << "5 razy  60 ml/kg mięsa czyli w sumie : 300 ml";
+    QTest::newRow("own 50 rounds f to 4 places")
+        << input("1", 0, true, "50") << S(WetTarget::SecondSalt) << "49 - 51 g";
+    QTest::newRow("own salt 0") << input("2", 0, true, "0") << S(WetTarget::SecondSalt)
+                                << "0 - 0 g";
+    QTest::newRow("own uses less-salty injections") << input("1", 0, true,
+        "78") << S(WetTarget::SecondInjections) << "5 razy  60 ml/kg mięsa czyli w sumie : 300 ml";
     QTest::newRow("less header") << input("1", 5) << S(WetTarget::SecondHeader)
                                  << "--- Wersja mniej słona  według Fendra-----------------";
-        QTest::newRow("fractional meat") << input("0,75", 1) << S(WetTarget::SaltyInjections)
+    QTest::newRow("fractional meat") << input("0,75", 1) << S(WetTarget::SaltyInjections)
                                      << "4 razy  60 ml/kg mięsa czyli w sumie : 180 ml";
 }
 
@@ -112,10 +116,18 @@ void TestWetCuring::ownSugarCaptions_data()
     QTest::addColumn<QString>("sugar");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("grams");
-    QTest::newRow("0 clamps the low bound") << "0" << "Opcjonalnie cukier 0,0-0,5%:" << "0,0 - 2,0 g";
-    QTest::newRow("1,5 like the table") << "1,5" << "Opcjonalnie cukier 1,0-2,0%:" << "4,0 - 8,2 g";
-    QTest::newRow("0,25 clamps one") << "0,25" << "Opcjonalnie cukier 0,0-0,8%:" << "0,0 - 3,0 g";
-    QTest::newRow("3") << "3" << "Opcjonalnie cukier 2,5-3,5%:" << "10,3 - 14,5 g";
+    QTest::newRow("0 clamps the low bound") << "0"
+                                            << "Opcjonalnie cukier 0,0-0,5%:"
+                                            << "0,0 - 2,0 g";
+    QTest::newRow("1,5 like the table") << "1,5"
+                                        << "Opcjonalnie cukier 1,0-2,0%:"
+                                        << "4,0 - 8,2 g";
+    QTest::newRow("0,25 clamps one") << "0,25"
+                                     << "Opcjonalnie cukier 0,0-0,8%:"
+                                     << "0,0 - 3,0 g";
+    QTest::newRow("3") << "3"
+                       << "Opcjonalnie cukier 2,5-3,5%:"
+                       << "10,3 - 14,5 g";
 }
 
 void TestWetCuring::ownSugarCaptions()
@@ -145,7 +157,8 @@ void TestWetCuring::errorsStopHalfWay()
     error.clear();
     out = run(input("1", 0, true, "78", "99,5"), &error);
     QCOMPARE(error, QStringLiteral("Floating point division by zero"));
-    QCOMPARE(t(WetTarget::SecondSugarCaption, out), QStringLiteral("Opcjonalnie cukier 99,0-100,0%:"));
+    QCOMPARE(
+        t(WetTarget::SecondSugarCaption, out), QStringLiteral("Opcjonalnie cukier 99,0-100,0%:"));
     QVERIFY(!out.contains(int(WetTarget::SecondSugar)));
 
     error.clear();

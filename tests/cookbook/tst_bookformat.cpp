@@ -171,7 +171,8 @@ void TestBookFormat::lettersInAndOutsideTheCodePage()
     // Any conforming parser reads the file, not only ours.
     if (QFile::exists(QStringLiteral("/usr/bin/xmllint"))) {
         QProcess lint;
-        lint.start(QStringLiteral("/usr/bin/xmllint"), {QStringLiteral("--noout"), env.file("pl.xml")});
+        lint.start(
+            QStringLiteral("/usr/bin/xmllint"), {QStringLiteral("--noout"), env.file("pl.xml")});
         QVERIFY(lint.waitForFinished(30000));
         QCOMPARE(lint.exitCode(), 0);
     }

@@ -98,13 +98,27 @@ void TestFixed4::product_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("whole") << "2,5" << "62" << "155";
-    QTest::newRow("factor") << "76" << "0,95" << "72,2";
-    QTest::newRow("tie to even down") << "0,0001" << "0,5" << "0"; // 0,00005
-    QTest::newRow("tie to even up") << "0,0003" << "0,5" << "0,0002"; // 0,00015
-    QTest::newRow("negative tie") << "-0,0003" << "0,5" << "-0,0002";
-    QTest::newRow("above half") << "0,0001" << "0,5001" << "0,0001";
-    QTest::newRow("large") << "123456789" << "1000" << "123456789000";
+    QTest::newRow("whole") << "2,5"
+                           << "62"
+                           << "155";
+    QTest::newRow("factor") << "76"
+                            << "0,95"
+                            << "72,2";
+    QTest::newRow("tie to even down") << "0,0001"
+                                      << "0,5"
+                                      << "0"; // 0,00005
+    QTest::newRow("tie to even up") << "0,0003"
+                                    << "0,5"
+                                    << "0,0002"; // 0,00015
+    QTest::newRow("negative tie") << "-0,0003"
+                                  << "0,5"
+                                  << "-0,0002";
+    QTest::newRow("above half") << "0,0001"
+                                << "0,5001"
+                                << "0,0001";
+    QTest::newRow("large") << "123456789"
+                           << "1000"
+                           << "123456789000";
 }
 
 void TestFixed4::product()
@@ -120,13 +134,27 @@ void TestFixed4::quotient_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("third") << "1" << "3" << "0,3333";
-    QTest::newRow("two thirds") << "2" << "3" << "0,6667";
-    QTest::newRow("exact") << "78" << "78" << "1";
-    QTest::newRow("tie to even") << "0,0001" << "2" << "0"; // 0,00005
-    QTest::newRow("tie up to even") << "0,0003" << "2" << "0,0002";
-    QTest::newRow("negative") << "-1" << "3" << "-0,3333";
-    QTest::newRow("negative divisor") << "2" << "-3" << "-0,6667";
+    QTest::newRow("third") << "1"
+                           << "3"
+                           << "0,3333";
+    QTest::newRow("two thirds") << "2"
+                                << "3"
+                                << "0,6667";
+    QTest::newRow("exact") << "78"
+                           << "78"
+                           << "1";
+    QTest::newRow("tie to even") << "0,0001"
+                                 << "2"
+                                 << "0"; // 0,00005
+    QTest::newRow("tie up to even") << "0,0003"
+                                    << "2"
+                                    << "0,0002";
+    QTest::newRow("negative") << "-1"
+                              << "3"
+                              << "-0,3333";
+    QTest::newRow("negative divisor") << "2"
+                                      << "-3"
+                                      << "-0,6667";
 }
 
 void TestFixed4::quotient()
@@ -148,11 +176,11 @@ void TestFixed4::divisionErrors()
         return QString();
     };
     QCOMPARE(message([] { Fixed4::fromInt(1) / Fixed4(); }),
-             QStringLiteral("Floating point division by zero"));
-    QCOMPARE(message([] { Fixed4() / Fixed4(); }),
-             QStringLiteral("Invalid floating point operation"));
+        QStringLiteral("Floating point division by zero"));
+    QCOMPARE(
+        message([] { Fixed4() / Fixed4(); }), QStringLiteral("Invalid floating point operation"));
     QCOMPARE(message([] { Fixed4::fromRatio(5, 0); }),
-             QStringLiteral("Floating point division by zero"));
+        QStringLiteral("Floating point division by zero"));
 }
 
 void TestFixed4::general_data()
@@ -181,17 +209,28 @@ void TestFixed4::patterns_data()
     QTest::addColumn<qint64>("raw");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow("half away up") << qint64(1250) << "0.0" << "0,1"; // 0,125 -> 0,1
-    QTest::newRow("0,15 -> 0,2") << qint64(1500) << "0.0" << "0,2";
-    QTest::newRow("0,25 -> 0,3 (not even)") << qint64(2500) << "0.0" << "0,3";
-    QTest::newRow("negative half away") << qint64(-2500) << "0.0" << "-0,3";
-    QTest::newRow("two decimals") << qint64(159722) << "0.00" << "15,97";
-    QTest::newRow("two decimals tie") << qint64(166650) << "0.00" << "16,67";
-    QTest::newRow("pads zeros") << qint64(40000) << "0.0" << "4,0";
-    QTest::newRow("three decimals") << qint64(12345) << "0.000" << "1,235";
-    QTest::newRow("whole half away") << qint64(25000) << "0." << "3";
-    QTest::newRow("whole negative") << qint64(-25000) << "0." << "-3";
-    QTest::newRow("tiny negative is zero") << qint64(-4) << "0.0" << "0,0";
+    QTest::newRow("half away up") << qint64(1250) << "0.0"
+                                  << "0,1"; // 0,125 -> 0,1
+    QTest::newRow("0,15 -> 0,2") << qint64(1500) << "0.0"
+                                 << "0,2";
+    QTest::newRow("0,25 -> 0,3 (not even)") << qint64(2500) << "0.0"
+                                            << "0,3";
+    QTest::newRow("negative half away") << qint64(-2500) << "0.0"
+                                        << "-0,3";
+    QTest::newRow("two decimals") << qint64(159722) << "0.00"
+                                  << "15,97";
+    QTest::newRow("two decimals tie") << qint64(166650) << "0.00"
+                                      << "16,67";
+    QTest::newRow("pads zeros") << qint64(40000) << "0.0"
+                                << "4,0";
+    QTest::newRow("three decimals") << qint64(12345) << "0.000"
+                                    << "1,235";
+    QTest::newRow("whole half away") << qint64(25000) << "0."
+                                     << "3";
+    QTest::newRow("whole negative") << qint64(-25000) << "0."
+                                    << "-3";
+    QTest::newRow("tiny negative is zero") << qint64(-4) << "0.0"
+                                           << "0,0";
 }
 
 void TestFixed4::patterns()

@@ -47,7 +47,8 @@ void TestIniFile::writeThroughAndReadBack()
         ini.writeString("ksiazka", "baza", "/home/ala/Moja książka.xml");
         // Already on the disk before the object is released.
         IniFile other(path);
-        QCOMPARE(other.readString("ksiazka", "baza", ""), QStringLiteral("/home/ala/Moja książka.xml"));
+        QCOMPARE(
+            other.readString("ksiazka", "baza", ""), QStringLiteral("/home/ala/Moja książka.xml"));
         ini.writeInteger("F4", "kolor", int(0x80000005));
         ini.writeBool("ksiazka", "edytor", true);
     }
@@ -155,7 +156,8 @@ void TestIniFile::unwritableFolderKeepsOldFile()
     IniFile(file).writeString("a", "b", "stare");
     QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QVERIFY_THROWS_EXCEPTION(AppError, IniFile(file).writeString("a", "b", "nowe"));
-    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(
+        dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(IniFile(file).readString("a", "b", ""), QStringLiteral("stare"));
 }
 
@@ -207,8 +209,9 @@ void TestIniFile::fontRoundTrip()
     }
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("[Czcionka4]\r\nkolor=255\r\nwielkosc=13\r\nNazwa=DejaVu Serif\r\n"
-                                     "CharSet=238\r\nStyl=5\r\n"));
+    QCOMPARE(f.readAll(),
+        QByteArray("[Czcionka4]\r\nkolor=255\r\nwielkosc=13\r\nNazwa=DejaVu Serif\r\n"
+                   "CharSet=238\r\nStyl=5\r\n"));
     StoredFont read = StoredFont::of(&target);
     CzytajCzcionke(4, IniFile(path), read);
     read.applyTo(&target);

@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <QTextDocument>
 
-Platform::Answer ScriptedPlatform::messageBox(const QString &text, const QString &caption,
-                                              Buttons buttons, Icon icon)
+Platform::Answer ScriptedPlatform::messageBox(
+    const QString &text, const QString &caption, Buttons buttons, Icon icon)
 {
-    messages << Message{text, caption, buttons, icon};
+    messages << Message {text, caption, buttons, icon};
     if (!answers.isEmpty())
         return answers.dequeue();
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;

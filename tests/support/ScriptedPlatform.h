@@ -38,8 +38,8 @@ public:
     QQueue<std::function<int(QDialog &)>> modalScripts;
     bool printerPresent = true;
 
-    Answer messageBox(const QString &text, const QString &caption, Buttons buttons,
-                      Icon icon) override;
+    Answer messageBox(
+        const QString &text, const QString &caption, Buttons buttons, Icon icon) override;
     void showError(const QString &message) override;
     QString openFile(const FileDialog &dialog) override;
     QStringList openPictures(const FileDialog &dialog) override;

@@ -18,7 +18,6 @@ constexpr QSize kPageSize(689, 469);
 constexpr QSize kBannerSize(153, 105);
 constexpr double kPi = 3.14159265358979323846;
 
-
 double smoothstep(double e0, double e1, double x)
 {
     const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);

@@ -16,7 +16,6 @@ namespace {
 constexpr QSize kPhotoSize(640, 480);
 constexpr double kPi = 3.14159265358979323846;
 
-
 QColor mix(const QColor &a, const QColor &b, double t)
 {
     t = std::clamp(t, 0.0, 1.0);

@@ -1,22 +1,22 @@
 // Renders every page of the main window (and the open panels) to PNG files, under the offscreen
 // platform, so the pages can be looked at without a desktop. Usage: snapshot <output folder>
 #include "AppPaths.h"
-#include "InitAssets.h"
-#include "QtPlatform.h"
 #include "CookbookPage.h"
+#include "DryCuringPage.h"
+#include "InitAssets.h"
 #include "PhotoBox.h"
+#include "QtPlatform.h"
 #include "TForm1.h"
 #include "TForm2.h"
-#include "DryCuringPage.h"
 #include "WetCuringPage.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
-#include <QTest>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstdio>
 
 namespace {
