@@ -399,5 +399,6 @@ void TForm1::FormClose()
     IniFile file(AppPaths::settingsFile());
     if (QFileInfo(LastBookPath).isFile())
         file.writeString(QStringLiteral("ksiazka"), QStringLiteral("baza"), LastBookPath);
-    file.writeBool(QStringLiteral("ksiazka"), QStringLiteral("edytor"), ExternalEditorTicked);
+    file.writeBool(QStringLiteral("ksiazka"), QStringLiteral("edytor"),
+                   CookbookPage1->CheckBox2->isChecked());
 }

@@ -51,7 +51,6 @@ public:
     int ControlColour = int(0x80000005);
     int SelectedLabel = 0;
     int MinBrineConcentration = 4;
-    bool ExternalEditorTicked = false;
     // Own dry-curing proportions as typed (g per kg): curing salt, pepper, allspice.
     struct OwnDryTexts
     {

@@ -228,7 +228,9 @@ void TestMainWindow::closeWritesBookAndEditorFlag()
     // With the book gone, the remembered path stays as it was.
     f.restart();
     f.form->LastBookPath = f.env.file("usunieta.xml");
+    f.form->CookbookPage1->CheckBox2->setChecked(true);
     f.form->close();
+    QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "edytor", ""), QStringLiteral("1"));
     QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "baza", ""),
         f.env.file("Moja książka.xml"));
 }
