@@ -8,13 +8,14 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <tuple>
 
 namespace {
 constexpr int kFieldGap = 50;
 constexpr int kPercentGap = 20;
 constexpr int kFieldWidth = 90;
 constexpr int kFieldHeight = 24;
-constexpr int kFirstRow = 40;
+constexpr int kFirstRow = 48;
 constexpr int kRowPitch = 36;
 constexpr int kPickleCaptionLeft = 356;
 constexpr int kPickleLitresLeft = 466;
@@ -43,6 +44,14 @@ BrinePage::BrinePage(DecimalInputFilter *filter, QWidget *parent)
     };
     auto rowTop = [](int row) { return kFirstRow + row * kRowPitch; };
 
+    // Plain headings over the two calculators (not font-group labels).
+    for (auto [name, text, x] : {std::tuple {"BrineHeading", "Solanka", 12},
+             std::tuple {"PickleHeading", "Zalewa octowa", kPickleCaptionLeft}}) {
+        auto *heading = label(name, QString::fromUtf8(text), x, 14);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+    }
     Label28 = label("Label28", QStringLiteral("Woda  litry"), 12, rowTop(0) + 4);
     Label29 = label("Label29", QStringLiteral("Sól gramy"), 12, rowTop(1) + 4);
     Edit3 = field("Edit3", QString(), filter);
