@@ -1,4 +1,4 @@
-#include "InitAssets.h"
+#include "assets/InitAssets.h"
 
 #include <QtGlobal>
 

@@ -1,15 +1,15 @@
 // Cookbook figures: opening a book (parse, tree, list, first rendering), saving and reloading it
 // after one change, the memory with the book open, and rendering one recipe.
 // Usage: bench_cookbook <book.xml>   (prints "name value" lines)
-#include "AppPaths.h"
 #include "BenchUtil.h"
-#include "CookbookPage.h"
-#include "DecimalInputFilter.h"
-#include "InitAssets.h"
-#include "QtPlatform.h"
-#include "RecipeView.h"
-#include "TXMLPrzepisType.h"
-#include "TXMLVelmaroType.h"
+#include "app/CookbookPage.h"
+#include "app/DecimalInputFilter.h"
+#include "app/RecipeView.h"
+#include "assets/InitAssets.h"
+#include "cookbook/TXMLPrzepisType.h"
+#include "cookbook/TXMLVelmaroType.h"
+#include "core/AppPaths.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,13 +1,13 @@
 // One wet-curing recalculation through the real window: parse, compute, format, set the labels.
-#include "AppPaths.h"
-#include "BrinePage.h"
-#include "DryCuringPage.h"
-#include "FishPage.h"
-#include "InitAssets.h"
-#include "QtPlatform.h"
-#include "TForm1.h"
-#include "WetCuring.h"
-#include "WetCuringPage.h"
+#include "app/BrinePage.h"
+#include "app/DryCuringPage.h"
+#include "app/FishPage.h"
+#include "app/TForm1.h"
+#include "app/WetCuringPage.h"
+#include "assets/InitAssets.h"
+#include "calc/WetCuring.h"
+#include "core/AppPaths.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // Start-up to the first painted main window. "minimal" shows a plain QWidget window with one
 // label; "solvarin" shows the program's main window as main.cpp makes it. Both quit right after
 // their first paint and print the resident memory, so the script times whole processes.
-#include "AppPaths.h"
 #include "BenchUtil.h"
-#include "InitAssets.h"
-#include "QtPlatform.h"
-#include "TForm1.h"
+#include "app/TForm1.h"
+#include "assets/InitAssets.h"
+#include "core/AppPaths.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "AppError.h"
-#include "Book.h"
-#include "Description.h"
-#include "Quantity.h"
-#include "XmlService.h"
+#include "cookbook/Book.h"
+#include "cookbook/Description.h"
+#include "cookbook/Quantity.h"
+#include "cookbook/XmlService.h"
+#include "core/AppError.h"
 
 #include <cstdio>
 #include <cstdlib>

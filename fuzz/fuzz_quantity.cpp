@@ -1,6 +1,6 @@
-#include "AppError.h"
-#include "Description.h"
-#include "Quantity.h"
+#include "cookbook/Description.h"
+#include "cookbook/Quantity.h"
+#include "core/AppError.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "InitAssets.h"
-#include "QtPlatform.h"
-#include "TForm1.h"
+#include "app/TForm1.h"
+#include "assets/InitAssets.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
-#include "BrinePage.h"
+#include "app/BrinePage.h"
 
-#include "Brine.h"
-#include "DecimalInputFilter.h"
-#include "ErrorHandler.h"
-#include "PageBackground.h"
-#include "TLabel.h"
+#include "app/DecimalInputFilter.h"
+#include "app/PageBackground.h"
+#include "app/TLabel.h"
+#include "calc/Brine.h"
+#include "platform/ErrorHandler.h"
 
 #include <QFrame>
 #include <QLineEdit>

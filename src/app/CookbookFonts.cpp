@@ -1,4 +1,4 @@
-#include "CookbookFonts.h"
+#include "app/CookbookFonts.h"
 
 #include <QLabel>
 #include <QWidget>

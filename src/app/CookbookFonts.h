@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FontSettings.h"
-#include "RecipeRenderer.h"
+#include "cookbook/RecipeRenderer.h"
+#include "platform/FontSettings.h"
 
 class QWidget;
 

@@ -1,16 +1,16 @@
-#include "CookbookPage.h"
+#include "app/CookbookPage.h"
 
-#include "AppError.h"
-#include "CookbookFonts.h"
-#include "DecimalInputFilter.h"
-#include "ErrorHandler.h"
-#include "PhotoBox.h"
-#include "PhotoFolder.h"
-#include "Platform.h"
-#include "RecipeRenderer.h"
-#include "RecipeView.h"
-#include "TLabel.h"
-#include "UnrecognisedBookError.h"
+#include "app/CookbookFonts.h"
+#include "app/DecimalInputFilter.h"
+#include "app/PhotoBox.h"
+#include "app/PhotoFolder.h"
+#include "app/RecipeView.h"
+#include "app/TLabel.h"
+#include "cookbook/RecipeRenderer.h"
+#include "cookbook/UnrecognisedBookError.h"
+#include "core/AppError.h"
+#include "platform/ErrorHandler.h"
+#include "platform/Platform.h"
 
 #include <QAction>
 #include <QBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Book.h"
-#include "Fixed4.h"
+#include "cookbook/Book.h"
+#include "core/Fixed4.h"
 
 #include <QPointer>
 #include <QWidget>

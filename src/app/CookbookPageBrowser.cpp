@@ -1,7 +1,7 @@
 // The recipe browser of the cookbook page: tree of groups, list of titles, deleting.
-#include "CookbookPage.h"
+#include "app/CookbookPage.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QCollator>
 #include <QLineEdit>

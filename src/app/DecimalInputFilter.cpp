@@ -1,4 +1,4 @@
-#include "DecimalInputFilter.h"
+#include "app/DecimalInputFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
-#include "DryCuringPage.h"
+#include "app/DryCuringPage.h"
 
-#include "AppPaths.h"
-#include "Casings.h"
-#include "DecimalInputFilter.h"
-#include "DryCuring.h"
-#include "ErrorHandler.h"
-#include "IniFile.h"
-#include "PageBackground.h"
-#include "TLabel.h"
+#include "app/DecimalInputFilter.h"
+#include "app/PageBackground.h"
+#include "app/TLabel.h"
+#include "calc/Casings.h"
+#include "calc/DryCuring.h"
+#include "core/AppPaths.h"
+#include "platform/ErrorHandler.h"
+#include "platform/IniFile.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

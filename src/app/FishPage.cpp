@@ -1,12 +1,12 @@
-#include "FishPage.h"
+#include "app/FishPage.h"
 
-#include "Clock.h"
-#include "DecimalInputFilter.h"
-#include "ErrorHandler.h"
-#include "PageBackground.h"
-#include "Platform.h"
-#include "TImageCyfra.h"
-#include "TLabel.h"
+#include "app/DecimalInputFilter.h"
+#include "app/PageBackground.h"
+#include "app/TLabel.h"
+#include "controls/TImageCyfra.h"
+#include "core/Clock.h"
+#include "platform/ErrorHandler.h"
+#include "platform/Platform.h"
 
 #include <QComboBox>
 #include <QFrame>

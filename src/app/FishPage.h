@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FishSalting.h"
+#include "calc/FishSalting.h"
 
 #include <QWidget>
 

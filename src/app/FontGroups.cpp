@@ -1,4 +1,4 @@
-#include "FontGroups.h"
+#include "app/FontGroups.h"
 
 const QList<FontGroup> &fontGroups()
 {

@@ -1,4 +1,4 @@
-#include "ImageLinkButton.h"
+#include "app/ImageLinkButton.h"
 
 #include <QPainter>
 

@@ -1,11 +1,11 @@
-#include "LabelFontMenu.h"
+#include "app/LabelFontMenu.h"
 
-#include "AppPaths.h"
-#include "FontGroups.h"
-#include "FontSettings.h"
-#include "IniFile.h"
-#include "Platform.h"
-#include "Win1250.h"
+#include "app/FontGroups.h"
+#include "core/AppPaths.h"
+#include "core/Win1250.h"
+#include "platform/FontSettings.h"
+#include "platform/IniFile.h"
+#include "platform/Platform.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "PageBackground.h"
+#include "app/PageBackground.h"
 
 #include <QContextMenuEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "PhotoBox.h"
+#include "app/PhotoBox.h"
 
-#include "AppError.h"
-#include "Rounding.h"
+#include "core/AppError.h"
+#include "core/Rounding.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "PhotoFolder.h"
+#include "app/PhotoFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

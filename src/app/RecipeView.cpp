@@ -1,4 +1,4 @@
-#include "RecipeView.h"
+#include "app/RecipeView.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

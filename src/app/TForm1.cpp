@@ -1,27 +1,27 @@
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "AppPaths.h"
-#include "BrinePage.h"
-#include "Clock.h"
-#include "CookbookPage.h"
-#include "DecimalInputFilter.h"
-#include "DryCuringPage.h"
-#include "ErrorHandler.h"
-#include "FishPage.h"
-#include "FontGroups.h"
-#include "FontSettings.h"
-#include "ImageLinkButton.h"
-#include "IniFile.h"
-#include "LabelFontMenu.h"
-#include "PageBackground.h"
-#include "Platform.h"
-#include "Rounding.h"
-#include "TForm2.h"
-#include "TLabel.h"
-#include "TextExport.h"
-#include "TmxCalendar.h"
-#include "WetCuringPage.h"
-#include "Win1250.h"
+#include "app/BrinePage.h"
+#include "app/CookbookPage.h"
+#include "app/DecimalInputFilter.h"
+#include "app/DryCuringPage.h"
+#include "app/FishPage.h"
+#include "app/FontGroups.h"
+#include "app/ImageLinkButton.h"
+#include "app/LabelFontMenu.h"
+#include "app/PageBackground.h"
+#include "app/TForm2.h"
+#include "app/TLabel.h"
+#include "app/TextExport.h"
+#include "app/WetCuringPage.h"
+#include "controls/TmxCalendar.h"
+#include "core/AppPaths.h"
+#include "core/Clock.h"
+#include "core/Rounding.h"
+#include "core/Win1250.h"
+#include "platform/ErrorHandler.h"
+#include "platform/FontSettings.h"
+#include "platform/IniFile.h"
+#include "platform/Platform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -399,6 +399,6 @@ void TForm1::FormClose()
     IniFile file(AppPaths::settingsFile());
     if (QFileInfo(LastBookPath).isFile())
         file.writeString(QStringLiteral("ksiazka"), QStringLiteral("baza"), LastBookPath);
-    file.writeBool(QStringLiteral("ksiazka"), QStringLiteral("edytor"),
-                   CookbookPage1->CheckBox2->isChecked());
+    file.writeBool(
+        QStringLiteral("ksiazka"), QStringLiteral("edytor"), CookbookPage1->CheckBox2->isChecked());
 }

@@ -1,11 +1,11 @@
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "CookbookPage.h"
-#include "DryCuringPage.h"
-#include "ErrorHandler.h"
-#include "LabelFontMenu.h"
-#include "PageBackground.h"
-#include "WetCuringPage.h"
+#include "app/CookbookPage.h"
+#include "app/DryCuringPage.h"
+#include "app/LabelFontMenu.h"
+#include "app/PageBackground.h"
+#include "app/WetCuringPage.h"
+#include "platform/ErrorHandler.h"
 
 #include <QAction>
 #include <QMenu>

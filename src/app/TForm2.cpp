@@ -1,7 +1,7 @@
-#include "TForm2.h"
+#include "app/TForm2.h"
 
-#include "ErrorHandler.h"
-#include "Platform.h"
+#include "platform/ErrorHandler.h"
+#include "platform/Platform.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "TLabel.h"
+#include "app/TLabel.h"
 
 #include <QEvent>
 

@@ -1,7 +1,7 @@
-#include "TextExport.h"
+#include "app/TextExport.h"
 
-#include "AppError.h"
-#include "Win1250.h"
+#include "core/AppError.h"
+#include "core/Win1250.h"
 
 #include <QLocale>
 

@@ -1,14 +1,14 @@
-#include "WetCuringPage.h"
+#include "app/WetCuringPage.h"
 
-#include "AppPaths.h"
-#include "Clock.h"
-#include "DecimalInputFilter.h"
-#include "ErrorHandler.h"
-#include "IniFile.h"
-#include "PageBackground.h"
-#include "TLabel.h"
-#include "TmxCalendar.h"
-#include "WetCuring.h"
+#include "app/DecimalInputFilter.h"
+#include "app/PageBackground.h"
+#include "app/TLabel.h"
+#include "calc/WetCuring.h"
+#include "controls/TmxCalendar.h"
+#include "core/AppPaths.h"
+#include "core/Clock.h"
+#include "platform/ErrorHandler.h"
+#include "platform/IniFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>

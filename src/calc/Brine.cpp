@@ -1,6 +1,6 @@
-#include "Brine.h"
+#include "calc/Brine.h"
 
-#include "CalcMath.h"
+#include "calc/CalcMath.h"
 
 using namespace calcmath;
 

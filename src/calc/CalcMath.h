@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppError.h"
-#include "Fixed4.h"
+#include "core/AppError.h"
+#include "core/Fixed4.h"
 
 #include <QString>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "Casings.h"
+#include "calc/Casings.h"
 
-#include "CalcMath.h"
-#include "Fixed4.h"
+#include "calc/CalcMath.h"
+#include "core/Fixed4.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "DryCuring.h"
+#include "calc/DryCuring.h"
 
-#include "Fixed4.h"
+#include "core/Fixed4.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "FishSalting.h"
+#include "calc/FishSalting.h"
 
-#include "CalcMath.h"
+#include "calc/CalcMath.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Fixed4.h"
+#include "core/Fixed4.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "WetCuring.h"
+#include "calc/WetCuring.h"
 
-#include "AppError.h"
+#include "core/AppError.h"
 
 using rounding::i128;
 

@@ -1,4 +1,4 @@
-#include "CyfraGeometry.h"
+#include "controls/CyfraGeometry.h"
 
 namespace CyfraGeometry {
 

@@ -1,6 +1,6 @@
-#include "Holidays.h"
+#include "controls/Holidays.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <algorithm>
 

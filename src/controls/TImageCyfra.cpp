@@ -1,6 +1,6 @@
-#include "TImageCyfra.h"
+#include "controls/TImageCyfra.h"
 
-#include "CyfraGeometry.h"
+#include "controls/CyfraGeometry.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "TmxCalendar.h"
+#include "controls/TmxCalendar.h"
 
-#include "Clock.h"
-#include "Holidays.h"
+#include "controls/Holidays.h"
+#include "core/Clock.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -1,14 +1,14 @@
-#include "Book.h"
+#include "cookbook/Book.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
-#include "AppError.h"
-#include "Clock.h"
-#include "UnrecognisedBookError.h"
-#include "Win1250.h"
-#include "XmlService.h"
+#include "cookbook/UnrecognisedBookError.h"
+#include "cookbook/XmlService.h"
+#include "core/AppError.h"
+#include "core/Clock.h"
+#include "core/Win1250.h"
 
 #include <QFileInfo>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TXMLVelmaroType.h"
-#include "XmlNode.h"
+#include "cookbook/TXMLVelmaroType.h"
+#include "cookbook/XmlNode.h"
 
 #include <QByteArray>
 #include <QString>

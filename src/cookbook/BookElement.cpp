@@ -1,7 +1,7 @@
-#include "BookElement.h"
+#include "cookbook/BookElement.h"
 
-#include "AppError.h"
-#include "XmlService.h"
+#include "cookbook/XmlService.h"
+#include "core/AppError.h"
 
 XmlNode *BookElement::requireNode() const
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppError.h"
-#include "XmlNode.h"
+#include "cookbook/XmlNode.h"
+#include "core/AppError.h"
 
 // The repeated children of one name under a parent element, addressed by 0-based index.
 // Item is a view class with a static tagName().

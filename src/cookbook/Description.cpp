@@ -1,4 +1,4 @@
-#include "Description.h"
+#include "cookbook/Description.h"
 
 #include <QRegularExpression>
 

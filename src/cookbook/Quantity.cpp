@@ -1,4 +1,4 @@
-#include "Quantity.h"
+#include "cookbook/Quantity.h"
 
 #include <limits>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Fixed4.h"
-#include "TXMLJednostkiType.h"
+#include "cookbook/TXMLJednostkiType.h"
+#include "core/Fixed4.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "RecipeRenderer.h"
+#include "cookbook/RecipeRenderer.h"
 
-#include "AppError.h"
+#include "core/AppError.h"
 
-#include "Quantity.h"
+#include "cookbook/Quantity.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Fixed4.h"
-#include "TXMLJednostkiType.h"
-#include "TXMLPrzepisType.h"
+#include "cookbook/TXMLJednostkiType.h"
+#include "cookbook/TXMLPrzepisType.h"
+#include "core/Fixed4.h"
 
 #include <QColor>
 #include <QFont>

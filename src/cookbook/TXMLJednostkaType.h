@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BookElement.h"
+#include "cookbook/BookElement.h"
 
 // A unit of the unit dictionary: its name (the form used with 1) and its grammatical forms.
 class TXMLJednostkaType : public BookElement

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BookElement.h"
-#include "ChildList.h"
-#include "TXMLJednostkaType.h"
+#include "cookbook/BookElement.h"
+#include "cookbook/ChildList.h"
+#include "cookbook/TXMLJednostkaType.h"
 
 // The unit dictionary.
 class TXMLJednostkiType : public BookElement, public ChildList<TXMLJednostkaType>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BookElement.h"
+#include "cookbook/BookElement.h"
 
 // One category of a recipe.
 class TXMLKategoriaType : public BookElement

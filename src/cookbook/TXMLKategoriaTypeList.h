@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChildList.h"
-#include "TXMLKategoriaType.h"
+#include "cookbook/ChildList.h"
+#include "cookbook/TXMLKategoriaType.h"
 
 // The categories of a recipe, in order.
 class TXMLKategoriaTypeList : public ChildList<TXMLKategoriaType>

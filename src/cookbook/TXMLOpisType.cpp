@@ -1,6 +1,6 @@
-#include "TXMLOpisType.h"
+#include "cookbook/TXMLOpisType.h"
 
-#include "Description.h"
+#include "cookbook/Description.h"
 
 QStringList TXMLOpisType::lines(bool dropSixBlankLines) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BookElement.h"
+#include "cookbook/BookElement.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BookElement.h"
-#include "TXMLKategoriaTypeList.h"
-#include "TXMLOpisType.h"
-#include "TXMLSkladnikTypeList.h"
-#include "TXMLZdjeciaTypeList.h"
+#include "cookbook/BookElement.h"
+#include "cookbook/TXMLKategoriaTypeList.h"
+#include "cookbook/TXMLOpisType.h"
+#include "cookbook/TXMLSkladnikTypeList.h"
+#include "cookbook/TXMLZdjeciaTypeList.h"
 
 // One recipe.
 class TXMLPrzepisType : public BookElement

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BookElement.h"
-#include "ChildList.h"
-#include "TXMLPrzepisType.h"
+#include "cookbook/BookElement.h"
+#include "cookbook/ChildList.h"
+#include "cookbook/TXMLPrzepisType.h"
 
 // The recipes of a book, in book order.
 class TXMLPrzepisyType : public BookElement, public ChildList<TXMLPrzepisType>

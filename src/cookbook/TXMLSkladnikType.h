@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BookElement.h"
+#include "cookbook/BookElement.h"
 
 // An ingredient: a dictionary entry (name and forms) or a recipe line (name, quantity, unit;
 // the element text is the remark).

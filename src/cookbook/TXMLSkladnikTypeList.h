@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChildList.h"
-#include "TXMLSkladnikType.h"
+#include "cookbook/ChildList.h"
+#include "cookbook/TXMLSkladnikType.h"
 
 // The ingredient lines of a recipe, in order.
 class TXMLSkladnikTypeList : public ChildList<TXMLSkladnikType>

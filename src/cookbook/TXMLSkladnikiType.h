@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BookElement.h"
-#include "ChildList.h"
-#include "TXMLSkladnikType.h"
+#include "cookbook/BookElement.h"
+#include "cookbook/ChildList.h"
+#include "cookbook/TXMLSkladnikType.h"
 
 // The ingredient dictionary.
 class TXMLSkladnikiType : public BookElement, public ChildList<TXMLSkladnikType>

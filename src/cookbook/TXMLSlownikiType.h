@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BookElement.h"
-#include "TXMLJednostkiType.h"
-#include "TXMLSkladnikiType.h"
+#include "cookbook/BookElement.h"
+#include "cookbook/TXMLJednostkiType.h"
+#include "cookbook/TXMLSkladnikiType.h"
 
 // The two dictionaries of a book.
 class TXMLSlownikiType : public BookElement

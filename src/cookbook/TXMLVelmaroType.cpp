@@ -1,6 +1,6 @@
-#include "TXMLVelmaroType.h"
+#include "cookbook/TXMLVelmaroType.h"
 
-#include "Book.h"
+#include "cookbook/Book.h"
 
 TXMLSlownikiType TXMLVelmaroType::slowniki() const
 {

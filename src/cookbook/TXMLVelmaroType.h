@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BookElement.h"
-#include "TXMLPrzepisyType.h"
-#include "TXMLSlownikiType.h"
+#include "cookbook/BookElement.h"
+#include "cookbook/TXMLPrzepisyType.h"
+#include "cookbook/TXMLSlownikiType.h"
 
 class Book;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BookElement.h"
+#include "cookbook/BookElement.h"
 
 // One photo file name of a recipe, relative to the book's photo folder.
 class TXMLZdjeciaType : public BookElement

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChildList.h"
-#include "TXMLZdjeciaType.h"
+#include "cookbook/ChildList.h"
+#include "cookbook/TXMLZdjeciaType.h"
 
 // The photos of a recipe, in display order.
 class TXMLZdjeciaTypeList : public ChildList<TXMLZdjeciaType>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppError.h"
+#include "core/AppError.h"
 
 // A well-formed XML file whose root is neither Solvarin nor Velmaro. Its message is the text the
 // main window puts in its title (and the copy operations show in a message box).

@@ -1,4 +1,4 @@
-#include "XmlNode.h"
+#include "cookbook/XmlNode.h"
 
 XmlNode::XmlNode(Kind kind, const QString &name, const QString &value)
     : m_kind(kind)

@@ -1,8 +1,8 @@
-#include "XmlService.h"
+#include "cookbook/XmlService.h"
 
 #include <QHash>
 
-#include "AppError.h"
+#include "core/AppError.h"
 
 #include <QFile>
 #include <QStringEncoder>

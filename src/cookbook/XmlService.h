@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XmlNode.h"
+#include "cookbook/XmlNode.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Fixed4.h"
+#include "core/Fixed4.h"
 
-#include "AppError.h"
+#include "core/AppError.h"
 
 #include <cstring>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <QString>
 #include <compare>

@@ -1,6 +1,6 @@
-#include "Win1250.h"
+#include "core/Win1250.h"
 
-#include "AppError.h"
+#include "core/AppError.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
-#include "ErrorHandler.h"
+#include "platform/ErrorHandler.h"
 
-#include "AppError.h"
-#include "Platform.h"
+#include "core/AppError.h"
+#include "platform/Platform.h"
 
 #include <QString>
 #include <exception>

@@ -1,6 +1,6 @@
-#include "FontSettings.h"
+#include "platform/FontSettings.h"
 
-#include "IniFile.h"
+#include "platform/IniFile.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,7 +1,7 @@
-#include "IniFile.h"
+#include "platform/IniFile.h"
 
-#include "AppError.h"
-#include "Win1250.h"
+#include "core/AppError.h"
+#include "core/Win1250.h"
 
 #include <QFile>
 // Bytes are converted to and from Windows-1250 here, not by the library.

@@ -1,6 +1,6 @@
-#include "Platform.h"
+#include "platform/Platform.h"
 
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
 namespace {
 Platform *&installed()

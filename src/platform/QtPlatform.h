@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 // The real desktop: Qt's dialogs, message boxes, printer and QDesktopServices.
 class QtPlatform : public Platform

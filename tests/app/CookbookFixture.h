@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CookbookPage.h"
-#include "DecimalInputFilter.h"
-#include "PhotoBox.h"
-#include "RecipeView.h"
-#include "TLabel.h"
 #include "TestEnv.h"
+#include "app/CookbookPage.h"
+#include "app/DecimalInputFilter.h"
+#include "app/PhotoBox.h"
+#include "app/RecipeView.h"
+#include "app/TLabel.h"
 
 #include <QApplication>
 #include <QDir>

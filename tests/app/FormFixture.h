@@ -1,8 +1,8 @@
 #pragma once
 
-#include "InitAssets.h"
-#include "TForm1.h"
 #include "TestEnv.h"
+#include "app/TForm1.h"
+#include "assets/InitAssets.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "FormFixture.h"
 
-#include "TForm2.h"
+#include "app/TForm2.h"
 
 #include <QAction>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "FormFixture.h"
 
-#include "BrinePage.h"
+#include "app/BrinePage.h"
 
 class TestBrinePage : public QObject
 {

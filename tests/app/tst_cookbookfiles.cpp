@@ -1,7 +1,7 @@
 #include "CookbookFixture.h"
 
-#include "ErrorHandler.h"
-#include "XmlService.h"
+#include "cookbook/XmlService.h"
+#include "platform/ErrorHandler.h"
 
 using namespace cookbook_test;
 

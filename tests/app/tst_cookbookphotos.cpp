@@ -1,6 +1,6 @@
 #include "CookbookFixture.h"
 
-#include "PhotoFolder.h"
+#include "app/PhotoFolder.h"
 
 #include <QPushButton>
 

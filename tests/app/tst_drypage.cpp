@@ -1,8 +1,8 @@
 #include "FormFixture.h"
 
-#include "Clock.h"
-#include "DryCuringPage.h"
-#include "IniFile.h"
+#include "app/DryCuringPage.h"
+#include "core/Clock.h"
+#include "platform/IniFile.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "FormFixture.h"
 
-#include "Clock.h"
-#include "PageBackground.h"
+#include "app/PageBackground.h"
+#include "core/Clock.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "FormFixture.h"
 
-#include "Clock.h"
-#include "FishPage.h"
-#include "TImageCyfra.h"
+#include "app/FishPage.h"
+#include "controls/TImageCyfra.h"
+#include "core/Clock.h"
 
 class TestFishPage : public QObject
 {

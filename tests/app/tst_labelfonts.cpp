@@ -1,9 +1,9 @@
 #include "FormFixture.h"
 
-#include "AppPaths.h"
-#include "Clock.h"
-#include "LabelFontMenu.h"
-#include "Win1250.h"
+#include "app/LabelFontMenu.h"
+#include "core/AppPaths.h"
+#include "core/Clock.h"
+#include "core/Win1250.h"
 
 #include <QAction>
 #include <QDir>

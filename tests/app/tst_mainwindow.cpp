@@ -1,11 +1,11 @@
 #include "FormFixture.h"
 
-#include "CookbookPage.h"
-#include "ImageLinkButton.h"
-#include "IniFile.h"
-#include "PageBackground.h"
-#include "TmxCalendar.h"
-#include "WetCuringPage.h"
+#include "app/CookbookPage.h"
+#include "app/ImageLinkButton.h"
+#include "app/PageBackground.h"
+#include "app/WetCuringPage.h"
+#include "controls/TmxCalendar.h"
+#include "platform/IniFile.h"
 
 #include <QListWidget>
 
@@ -230,7 +230,8 @@ void TestMainWindow::closeWritesBookAndEditorFlag()
     f.form->LastBookPath = f.env.file("usunieta.xml");
     f.form->CookbookPage1->CheckBox2->setChecked(true);
     f.form->close();
-    QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "edytor", ""), QStringLiteral("1"));
+    QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "edytor", ""),
+        QStringLiteral("1"));
     QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "baza", ""),
         f.env.file("Moja książka.xml"));
 }

@@ -1,6 +1,6 @@
-#include "AppError.h"
 #include "TestEnv.h"
-#include "TextExport.h"
+#include "app/TextExport.h"
+#include "core/AppError.h"
 
 #include <QtTest>
 

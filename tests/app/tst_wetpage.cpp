@@ -1,9 +1,9 @@
 #include "FormFixture.h"
 
-#include "Clock.h"
-#include "IniFile.h"
-#include "TmxCalendar.h"
-#include "WetCuringPage.h"
+#include "app/WetCuringPage.h"
+#include "controls/TmxCalendar.h"
+#include "core/Clock.h"
+#include "platform/IniFile.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "AppError.h"
-#include "Brine.h"
+#include "calc/Brine.h"
+#include "core/AppError.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "AppError.h"
-#include "Casings.h"
+#include "calc/Casings.h"
+#include "core/AppError.h"
 
 #include <QtTest>
 

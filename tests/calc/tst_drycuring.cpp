@@ -1,5 +1,5 @@
-#include "AppError.h"
-#include "DryCuring.h"
+#include "calc/DryCuring.h"
+#include "core/AppError.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "AppError.h"
-#include "FishSalting.h"
+#include "calc/FishSalting.h"
+#include "core/AppError.h"
 
 #include <QTimeZone>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "AppError.h"
-#include "WetCuring.h"
+#include "calc/WetCuring.h"
+#include "core/AppError.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "Clock.h"
-#include "Holidays.h"
 #include "TestEnv.h"
-#include "TmxCalendar.h"
+#include "controls/Holidays.h"
+#include "controls/TmxCalendar.h"
+#include "core/Clock.h"
 
 #include <QImage>
 #include <QLabel>

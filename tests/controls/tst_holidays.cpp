@@ -1,4 +1,4 @@
-#include "Holidays.h"
+#include "controls/Holidays.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "CyfraGeometry.h"
-#include "TImageCyfra.h"
+#include "controls/CyfraGeometry.h"
+#include "controls/TImageCyfra.h"
 
 #include <QImage>
 #include <QSignalSpy>

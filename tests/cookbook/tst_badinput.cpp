@@ -1,8 +1,8 @@
-#include "AppError.h"
-#include "Book.h"
 #include "TestEnv.h"
-#include "UnrecognisedBookError.h"
-#include "XmlService.h"
+#include "cookbook/Book.h"
+#include "cookbook/UnrecognisedBookError.h"
+#include "cookbook/XmlService.h"
+#include "core/AppError.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,10 +1,10 @@
-#include "AppError.h"
-#include "Book.h"
-#include "Clock.h"
-#include "Description.h"
 #include "TestEnv.h"
-#include "Win1250.h"
-#include "XmlService.h"
+#include "cookbook/Book.h"
+#include "cookbook/Description.h"
+#include "cookbook/XmlService.h"
+#include "core/AppError.h"
+#include "core/Clock.h"
+#include "core/Win1250.h"
 
 #include <QFile>
 #include <QProcess>

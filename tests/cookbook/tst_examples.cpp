@@ -1,7 +1,7 @@
-#include "Book.h"
-#include "Quantity.h"
 #include "TestEnv.h"
-#include "XmlService.h"
+#include "cookbook/Book.h"
+#include "cookbook/Quantity.h"
+#include "cookbook/XmlService.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "AppError.h"
-#include "Book.h"
-#include "Quantity.h"
 #include "TestEnv.h"
+#include "cookbook/Book.h"
+#include "cookbook/Quantity.h"
+#include "core/AppError.h"
 
 #include <QtTest>
 

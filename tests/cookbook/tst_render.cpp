@@ -1,7 +1,7 @@
-#include "AppError.h"
-#include "Book.h"
-#include "RecipeRenderer.h"
 #include "TestEnv.h"
+#include "cookbook/Book.h"
+#include "cookbook/RecipeRenderer.h"
+#include "core/AppError.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -1,6 +1,6 @@
-#include "AppError.h"
-#include "Fixed4.h"
 #include "TestEnv.h"
+#include "core/AppError.h"
+#include "core/Fixed4.h"
 
 #include <QtTest>
 

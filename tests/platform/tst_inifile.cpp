@@ -1,7 +1,7 @@
-#include "AppError.h"
-#include "FontSettings.h"
-#include "IniFile.h"
 #include "TestEnv.h"
+#include "core/AppError.h"
+#include "platform/FontSettings.h"
+#include "platform/IniFile.h"
 
 #include <QLabel>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "TestEnv.h"
 
-#include "AppPaths.h"
-#include "Clock.h"
+#include "core/AppPaths.h"
+#include "core/Clock.h"
 
 #include <QLocale>
 

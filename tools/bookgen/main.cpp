@@ -2,9 +2,9 @@
 // 10-30 ingredient lines, several categories, long methods, Polish letters everywhere. The same
 // N and seed always give the same file, written through the book model exactly as the program
 // writes its own books.
-#include "AppError.h"
-#include "Book.h"
-#include "Description.h"
+#include "cookbook/Book.h"
+#include "cookbook/Description.h"
+#include "core/AppError.h"
 
 #include <QCoreApplication>
 #include <QDate>

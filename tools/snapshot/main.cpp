@@ -1,14 +1,14 @@
 // Renders every page of the main window (and the open panels) to PNG files, under the offscreen
 // platform, so the pages can be looked at without a desktop. Usage: snapshot <output folder>
-#include "AppPaths.h"
-#include "CookbookPage.h"
-#include "DryCuringPage.h"
-#include "InitAssets.h"
-#include "PhotoBox.h"
-#include "QtPlatform.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "WetCuringPage.h"
+#include "app/CookbookPage.h"
+#include "app/DryCuringPage.h"
+#include "app/PhotoBox.h"
+#include "app/TForm1.h"
+#include "app/TForm2.h"
+#include "app/WetCuringPage.h"
+#include "assets/InitAssets.h"
+#include "core/AppPaths.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QDir>
