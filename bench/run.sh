@@ -42,3 +42,30 @@ print(f"save and reload after one change: {s:.0f} ms   ratio {s/x:.2f} (target <
 print(f"resident memory with the book open: {int(v['rss_open_kb'])//1024} MB (target < 250 MB)")
 print(f"rendering one recipe with {v['render_ingredients']} ingredients: {float(v['render_ms']):.3f} ms (target < 2 ms)")
 PY
+
+echo "== Hostile and huge books: time until the user has an answer (target: each within 2 s) =="
+mkdir -p "$tmp/crafted"
+"$build/bench/bench_crafted" hostile "$tmp/crafted" > "$tmp/hostile.txt"
+python3 - "$tmp/hostile.txt" <<'PY'
+import sys
+worst = 0
+for line in open(sys.argv[1]):
+    name, ms, outcome = line.rstrip("\n").split("\t")
+    worst = max(worst, float(ms))
+    print(f"{name:40s} {float(ms):7.0f} ms  {outcome}")
+print(f"slowest answer: {worst:.0f} ms ({'within' if worst <= 2000 else 'OVER'} the 2 s bound)")
+PY
+echo "== Reading grows linearly: 100,000 against 200,000 recipes (target ratio about 2) =="
+"$build/bench/bench_crafted" linear "$tmp/crafted" > "$tmp/linear.txt"
+python3 - "$tmp/linear.txt" "$tmp/crafted" <<'PY'
+import subprocess, sys, time
+rows = [l.rstrip("\n").split("\t") for l in open(sys.argv[1])]
+x = []
+for n in (100000, 200000):
+    start = time.perf_counter()
+    subprocess.run(["xmllint", "--format", "--output", "/dev/null", f"{sys.argv[2]}/plain{n}.xml"], check=True)
+    x.append((time.perf_counter() - start) * 1000)
+for (name, ms, outcome), ref in zip(rows, x):
+    print(f"{name}: {float(ms):.0f} ms (xmllint --format {ref:.0f} ms)  {outcome}")
+print(f"growth for twice the recipes: {float(rows[1][1]) / float(rows[0][1]):.2f} (xmllint {x[1] / x[0]:.2f})")
+PY

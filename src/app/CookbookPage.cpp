@@ -7,8 +7,10 @@
 #include "app/RecipeView.h"
 #include "app/TLabel.h"
 #include "cookbook/RecipeRenderer.h"
+#include "cookbook/ShownText.h"
 #include "cookbook/UnrecognisedBookError.h"
 #include "core/AppError.h"
+#include "core/SafeFile.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Platform.h"
 
@@ -239,7 +241,9 @@ void CookbookPage::setTitle(const QString &title)
 void CookbookPage::startUp(const QString &lastBookPath)
 {
     m_lastBookPath = lastBookPath;
-    if (QFileInfo(lastBookPath).isFile()) {
+    // An interrupted write of the book leaves its temporary file beside it.
+    safefile::removeLeftovers(lastBookPath);
+    if (QFileInfo::exists(lastBookPath)) {
         QString reason;
         try {
             LoadBook(lastBookPath);
@@ -267,7 +271,8 @@ void CookbookPage::startUp(const QString &lastBookPath)
 
 void CookbookPage::LoadBook(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
+    // Anything that exists is tried, so a folder or a special file is refused with a reason.
+    if (!QFileInfo::exists(path))
         return;
     createGroupNodes();
     ListBox1->clear();
@@ -391,7 +396,7 @@ void CookbookPage::RenderRecipe(int index, QTextEdit *view)
         recipe, m_book.isVelmaro(), root.slowniki().jednostki(), Edit13->text());
     if (ownView) {
         ScaleFactor = r.scaleFactor;
-        Label77->setText(r.portionCaption);
+        Label77->setText(showntext::cut(r.portionCaption, showntext::ItemCharacters));
     }
     RecipeRenderer::write(r, recipeFonts(), view->document());
     if (ownView) {
@@ -403,7 +408,7 @@ void CookbookPage::RenderRecipe(int index, QTextEdit *view)
             Platform::get().showError(e.message());
         }
     } else {
-        emit descriptionTitleChanged(r.title);
+        emit descriptionTitleChanged(showntext::cut(r.title, showntext::ItemCharacters));
     }
     view->moveCursor(QTextCursor::Start);
     view->ensureCursorVisible();

@@ -1,6 +1,8 @@
 // The recipe browser of the cookbook page: tree of groups, list of titles, deleting.
 #include "app/CookbookPage.h"
 
+#include "app/ItemText.h"
+
 #include "platform/Platform.h"
 
 #include <QCollator>
@@ -65,7 +67,8 @@ void sortTexts(QStringList &texts)
 
 QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &text, const QIcon &icon)
 {
-    auto *node = new QTreeWidgetItem(parent, QStringList {text});
+    auto *node = new QTreeWidgetItem(parent);
+    itemtext::set(node, text);
     node->setIcon(0, icon);
     return node;
 }
@@ -94,7 +97,8 @@ void CookbookPage::setListTitles(QStringList titles)
     sortTexts(titles);
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
-    ListBox1->addItems(titles);
+    for (const QString &title : std::as_const(titles))
+        itemtext::set(new QListWidgetItem(ListBox1), title);
     emit selectionChanged(false);
 }
 
@@ -148,7 +152,7 @@ void CookbookPage::showFirstOfList()
         clearView();
         return;
     }
-    const QString first = ListBox1->item(0)->text();
+    const QString first = itemtext::of(ListBox1->item(0));
     const TXMLPrzepisyType recipes = m_book.root().przepisy();
     for (int i = 0, n = recipes.count(); i < n; ++i)
         if (recipes[i].tytul() == first)
@@ -184,7 +188,7 @@ void CookbookPage::SelectTreeNode(QTreeWidgetItem *node)
         return;
     }
 
-    const QString text = node->text(0);
+    const QString text = itemtext::of(node);
     QStringList titles;
     for (int i = 0; i < count; ++i) {
         const TXMLPrzepisType r = recipes[i];
@@ -207,7 +211,7 @@ void CookbookPage::SelectTreeNode(QTreeWidgetItem *node)
     }
     emit selectionChanged(true);
     // The title may occur several times in the book: the last of them is shown.
-    const QString first = ListBox1->item(0)->text();
+    const QString first = itemtext::of(ListBox1->item(0));
     CurrentRecipeIndex = 0;
     for (int i = 0; i < count; ++i)
         if (recipes[i].tytul() == first)
@@ -224,7 +228,7 @@ void CookbookPage::SelectListEntry()
     const QListWidgetItem *entry = ListBox1->currentItem();
     if (!entry)
         return;
-    const QString title = entry->text();
+    const QString title = itemtext::of(entry);
     const TXMLPrzepisyType recipes = m_book.root().przepisy();
     for (int i = 0, n = recipes.count(); i < n; ++i) {
         const TXMLPrzepisType r = recipes[i];
@@ -267,6 +271,6 @@ QStringList CookbookPage::selectedTitles() const
     QStringList titles;
     for (int i = 0, n = ListBox1->count(); i < n; ++i)
         if (ListBox1->item(i)->isSelected())
-            titles << ListBox1->item(i)->text();
+            titles << itemtext::of(ListBox1->item(i));
     return titles;
 }

@@ -2,6 +2,7 @@
 
 #include "app/FontGroups.h"
 #include "core/AppPaths.h"
+#include "core/SafeFile.h"
 #include "core/Win1250.h"
 #include "platform/FontSettings.h"
 #include "platform/IniFile.h"
@@ -87,6 +88,5 @@ void LabelFontMenu::writeLabelList()
         text += QStringLiteral("form1.Label%1.Caption:=").arg(i) + (l ? l->text() : QString())
             + QStringLiteral("\r\n");
     }
-    win1250::writeFileAtomically(
-        AppPaths::file(QStringLiteral("labele.txt")), win1250::encode(text));
+    safefile::write(AppPaths::file(QStringLiteral("labele.txt")), win1250::encode(text));
 }

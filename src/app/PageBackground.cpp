@@ -1,5 +1,7 @@
 #include "app/PageBackground.h"
 
+#include "controls/PictureFile.h"
+
 #include <QContextMenuEvent>
 #include <QPainter>
 
@@ -25,7 +27,7 @@ bool PageBackground::eventFilter(QObject *watched, QEvent *event)
 const QImage &PageBackground::picture() const
 {
     if (!m_pendingFile.isEmpty()) {
-        m_picture = QImage(m_pendingFile);
+        m_picture = picturefile::tryRead(m_pendingFile);
         m_pendingFile.clear();
     }
     return m_picture;

@@ -1,5 +1,6 @@
 #include "app/PhotoBox.h"
 
+#include "controls/PictureFile.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 
@@ -48,25 +49,23 @@ void PhotoBox::clear()
 
 void PhotoBox::ShowPhoto(const QString &path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
         clear();
         return;
     }
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
     const QSize box(PictureWidth, PictureHeight);
-    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    QSize size = reader.size();
-    if (turned)
-        size.transpose();
-    QRect target = size.isValid() ? fitRect(size, box) : QRect();
-    // Decoding straight to the drawn size keeps large camera photos quick.
-    if (size.isValid() && !turned && target.width() < size.width())
-        reader.setScaledSize(target.size());
-    const QImage photo = reader.read();
-    if (photo.isNull())
-        throw AppError(
-            QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reader.errorString()));
+    QRect target;
+    const QImage photo = picturefile::read(path, [&](QImageReader &reader) {
+        const bool turned
+            = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        QSize size = reader.size();
+        if (turned)
+            size.transpose();
+        target = size.isValid() ? fitRect(size, box) : QRect();
+        // Decoding straight to the drawn size keeps large camera photos quick.
+        if (size.isValid() && !turned && target.width() < size.width())
+            reader.setScaledSize(target.size());
+    });
     if (!target.isValid())
         target = fitRect(photo.size(), box);
 

@@ -6,13 +6,15 @@
 namespace {
 
 // The entry of that name in the folder: exact spelling first, then any letter case.
+// Files include special ones (a FIFO, a device), so that showing one says why it cannot be shown
+// instead of quietly showing nothing.
 QString findEntry(const QDir &dir, const QString &name, QDir::Filters kind)
 {
-    if (QFileInfo(dir.filePath(name)).exists()) {
-        const QFileInfo exact(dir.filePath(name));
-        if ((kind & QDir::Dirs) ? exact.isDir() : exact.isFile())
-            return exact.filePath();
-    }
+    const QFileInfo exact(dir.filePath(name));
+    if (exact.exists() && ((kind & QDir::Dirs) ? exact.isDir() : !exact.isDir()))
+        return exact.filePath();
+    if (kind & QDir::Files)
+        kind |= QDir::System;
     const QStringList entries = dir.entryList(kind | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QString &entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
@@ -44,5 +46,13 @@ QString PhotoFolder::photoPath(const QString &name) const
 {
     if (m_path.isEmpty() || !isPlainFileName(name))
         return QString();
-    return findEntry(QDir(m_path), name, QDir::Files);
+    const QString found = findEntry(QDir(m_path), name, QDir::Files);
+    if (found.isEmpty())
+        return found;
+    // A link inside the folder may point anywhere; only what really lies inside it is shown.
+    const QString real = QFileInfo(found).canonicalFilePath();
+    const QString folder = QFileInfo(m_path).canonicalFilePath();
+    if (real.isEmpty() || folder.isEmpty() || !real.startsWith(folder + u'/'))
+        return QString();
+    return found;
 }

@@ -17,6 +17,7 @@
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "core/Rounding.h"
+#include "core/SafeFile.h"
 #include "core/Win1250.h"
 #include "platform/ErrorHandler.h"
 #include "platform/FontSettings.h"
@@ -87,6 +88,8 @@ TForm1::TForm1(QWidget *parent)
     m_labelFonts->attach();
     connectLateMenus();
     setFixedSize(kWindowWidth, kWindowHeight);
+    // A write interrupted by a crash or a power cut leaves its temporary file beside the target.
+    safefile::removeLeftovers(AppPaths::settingsFile());
     runGuarded([this] { FormCreate(); });
 }
 
@@ -378,7 +381,7 @@ void TForm1::Zapiszobliczenia1Click()
             return list->currentText();
         return {};
     };
-    win1250::writeFileAtomically(path, exportBytes(exportLines(page, text, Clock::now())));
+    safefile::write(path, exportBytes(exportLines(page, text, Clock::now())));
 }
 
 void TForm1::Oprogramie1Click()

@@ -12,9 +12,9 @@ namespace calcmath {
 
 using rounding::i128;
 
-inline AppError overflow()
+inline OverflowError overflow()
 {
-    return AppError(QStringLiteral("Floating point overflow"));
+    return OverflowError();
 }
 
 inline i128 mul(i128 a, i128 b)

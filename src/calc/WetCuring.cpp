@@ -1,5 +1,6 @@
 #include "calc/WetCuring.h"
 
+#include "calc/CalcMath.h"
 #include "core/AppError.h"
 
 using rounding::i128;
@@ -18,17 +19,16 @@ constexpr Fixed4 d(std::int64_t tenThousandths)
 // round(a × b) straight from the exact product, ties to even, as a whole number of grams.
 Fixed4 roundProduct(Fixed4 a, Fixed4 b)
 {
-    const i128 whole
-        = rounding::divHalfEven(i128(a.raw()) * b.raw(), i128(Fixed4::Scale) * Fixed4::Scale);
-    return Fixed4::fromInt(std::int64_t(whole));
+    const i128 s = Fixed4::Scale;
+    return calcmath::fixedFromRaw(calcmath::divEven(calcmath::mul(a.raw(), b.raw()), s * s) * s);
 }
 
 // round(a × b × c) from the exact triple product.
 Fixed4 roundProduct(Fixed4 a, Fixed4 b, Fixed4 c)
 {
     const i128 s = Fixed4::Scale;
-    const i128 whole = rounding::divHalfEven(i128(a.raw()) * b.raw() * c.raw(), s * s * s);
-    return Fixed4::fromInt(std::int64_t(whole));
+    const i128 product = calcmath::mul(calcmath::mul(a.raw(), b.raw()), c.raw());
+    return calcmath::fixedFromRaw(calcmath::divEven(product, s * s * s) * s);
 }
 
 QString injections(Fixed4 count, Fixed4 meat)
@@ -115,15 +115,17 @@ QString CukierWlasnyTekst(Fixed4 water, const QString &ownSugar, const WetSink &
     // p × water × 1000 / (100 − p), exact, rounded once.
     const i128 scale = Fixed4::Scale;
     auto grams = [&](Fixed4 p) {
-        return Fixed4::fromRatio(
-            i128(p.raw()) * water.raw() * 1000, scale * (100 * scale - p.raw()));
+        return Fixed4::fromRatio(calcmath::mul(calcmath::mul(p.raw(), water.raw()), 1000),
+            scale * (100 * scale - p.raw()));
     };
     const Fixed4 g1 = grams(p1);
     const Fixed4 g2 = grams(p2);
     return g1.format("0.0") + QStringLiteral(" - ") + g2.format("0.0") + QStringLiteral(" g");
 }
 
-void computeWetCuring(const WetCuringInput &in, const WetSink &sink)
+namespace {
+
+void computeInOrder(const WetCuringInput &in, const WetSink &sink)
 {
     const Fixed4 m = Fixed4::parseOrZero(in.meat);
     const WetRow &row = wetRowForIndex(in.daysIndex);
@@ -166,4 +168,27 @@ void computeWetCuring(const WetCuringInput &in, const WetSink &sink)
             = Fixed4::fromRatio(i128(m.raw()) * row.water.raw() * f.raw(), scale * scale * scale);
         sink(WetTarget::SecondSugar, CukierTekst(lessWater, sink));
     }
+}
+
+} // namespace
+
+void computeWetCuring(const WetCuringInput &in, const WetSink &sink)
+{
+    // Texts are gathered first: an overflow anywhere writes none of them, while an error the
+    // user can mend (a field that is not a number, a division by zero) leaves the texts computed
+    // before it written, as the page has always done.
+    std::vector<std::pair<WetTarget, QString>> texts;
+    const WetSink gather
+        = [&texts](WetTarget target, const QString &text) { texts.emplace_back(target, text); };
+    try {
+        computeInOrder(in, gather);
+    } catch (const OverflowError &) {
+        throw;
+    } catch (...) {
+        for (const auto &[target, text] : texts)
+            sink(target, text);
+        throw;
+    }
+    for (const auto &[target, text] : texts)
+        sink(target, text);
 }

@@ -54,7 +54,8 @@ enum class WetTarget {
 using WetSink = std::function<void(WetTarget, const QString &)>;
 
 // Writes the texts in the order a user sees them fill in. An unparsable field or a division by
-// zero throws AppError; the texts handed over before it stay written. Zero meat writes nothing.
+// zero throws AppError; the texts handed over before it stay written. A result too large for
+// Fixed4 throws OverflowError before any text is handed over. Zero meat writes nothing.
 void computeWetCuring(const WetCuringInput &input, const WetSink &sink);
 
 // Brine strength in percent for water in litres and salt in grams, as "0.00".

@@ -8,6 +8,7 @@
 #include "cookbook/XmlService.h"
 #include "core/AppError.h"
 #include "core/Clock.h"
+#include "core/SafeFile.h"
 #include "core/Win1250.h"
 
 #include <QFileInfo>
@@ -87,7 +88,7 @@ void Book::save(const QString &path) const
         throw AppError(
             AppError::unableToWrite(path).message() + QStringLiteral(": ") + e.message());
     }
-    win1250::writeFileAtomically(path, bytes);
+    safefile::write(path, bytes);
 }
 
 bool Book::isBookRootName(const QString &name)

@@ -1,8 +1,8 @@
 #include "cookbook/RecipeRenderer.h"
 
-#include "core/AppError.h"
-
 #include "cookbook/Quantity.h"
+#include "cookbook/ShownText.h"
+#include "core/AppError.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -181,7 +181,15 @@ void RecipeRenderer::write(
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     bool first = true;
+    // What the view lays out is bounded, whatever the book holds (see ShownText.h).
+    qsizetype budget = showntext::ViewCharacters;
     for (const RecipeParagraph &p : recipe.paragraphs) {
+        if (budget <= 0) {
+            cursor.insertBlock(QTextBlockFormat(), format(p.breakGroup));
+            cursor.insertText(QString(QChar(0x2026)), format(p.breakGroup));
+            break;
+        }
+        --budget;
         QTextBlockFormat block;
         block.setAlignment(p.centred ? Qt::AlignHCenter : Qt::AlignLeft);
         // The paragraph mark carries the font of its line break, which sets the height of an
@@ -193,8 +201,13 @@ void RecipeRenderer::write(
         } else {
             cursor.insertBlock(block, format(p.breakGroup));
         }
-        for (const RecipeRun &run : p.runs)
-            cursor.insertText(run.text, format(run.group));
+        for (const RecipeRun &run : p.runs) {
+            if (budget <= 0)
+                break;
+            cursor.insertText(
+                showntext::wrappable(showntext::cut(run.text, budget)), format(run.group));
+            budget -= run.text.size();
+        }
     }
     cursor.endEditBlock();
 }

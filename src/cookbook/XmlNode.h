@@ -41,6 +41,11 @@ public:
     QString attribute(QStringView name) const;
     bool hasAttribute(QStringView name) const;
     void setAttribute(const QString &name, const QString &value);
+    // For a reader that knows the name is not there yet: no search.
+    void appendNewAttribute(const QString &name, const QString &value)
+    {
+        m_attributes.append({name, value});
+    }
     void removeAttribute(QStringView name);
 
     XmlNode *parent() const { return m_parent; }

@@ -3,9 +3,13 @@
 #include <QHash>
 
 #include "core/AppError.h"
+#include "core/SafeFile.h"
 
 #include <QFile>
 #include <QStringEncoder>
+
+#include <algorithm>
+#include <cstring>
 
 #include <libxml/entities.h>
 #include <libxml/parser.h>
@@ -17,9 +21,10 @@
 namespace {
 
 constexpr char kBookEncoding[] = "Windows-1250";
-// Expansion of internal entities while building the tree; the parser's own amplification check
-// normally stops hostile documents long before this.
-constexpr qsizetype kMaxExpandedChars = 20 * 1000 * 1000;
+// What internal entities may add to a book: every character they expand to and every node or
+// reference they bring in counts, ordinary text does not. A few entities for special letters cost
+// a few thousand; a document built to blow up in memory reaches this at once.
+constexpr qsizetype kMaxEntityCost = 10 * 1000 * 1000;
 constexpr int kMaxEntityNesting = 40;
 
 const xmlChar *xc(const char *s)
@@ -116,7 +121,10 @@ bool isBlankText(const QString &s)
     return true;
 }
 
-// Builds the in-memory tree from the library's tree, expanding internal entity references.
+// Builds the in-memory tree from the library's tree, expanding internal entity references. Every
+// step is linear in what it produces: text is gathered in one buffer per run, attributes are
+// appended without a search (the parser has already refused duplicates), and indentation is
+// dropped in one pass.
 class TreeReader
 {
 public:
@@ -125,24 +133,34 @@ public:
         , m_fileName(fileName)
     { }
 
-    std::unique_ptr<XmlNode> readElement(xmlNodePtr node)
+    std::unique_ptr<XmlNode> readElement(xmlNodePtr node, int entityDepth = 0)
     {
         auto element = XmlNode::element(name(node->ns ? node->ns->prefix : nullptr, node->name));
         for (xmlNsPtr ns = node->nsDef; ns; ns = ns->next) {
-            element->setAttribute(ns->prefix ? QStringLiteral("xmlns:") + fromXml(ns->prefix)
-                                             : QStringLiteral("xmlns"),
+            element->appendNewAttribute(ns->prefix ? QStringLiteral("xmlns:") + fromXml(ns->prefix)
+                                                   : QStringLiteral("xmlns"),
                 attributeText(ns->href));
         }
         for (xmlAttrPtr a = node->properties; a; a = a->next) {
-            element->setAttribute(name(a->ns ? a->ns->prefix : nullptr, a->name),
-                shared(takeXml(xmlNodeGetContent(reinterpret_cast<xmlNodePtr>(a)))));
+            QString value;
+            appendAttributeValue(a->children, value, entityDepth, a->parent);
+            element->appendNewAttribute(
+                name(a->ns ? a->ns->prefix : nullptr, a->name), shared(value));
         }
-        readChildren(node->children, *element, 0);
-        dropIndentation(*element);
+        std::vector<std::unique_ptr<XmlNode>> children;
+        QString text;
+        readChildren(node->children, children, text, entityDepth);
+        flushText(children, text);
+        if (element->name() != u"opis")
+            dropIndentation(children);
+        for (auto &child : children)
+            element->appendChild(std::move(child));
         return element;
     }
 
 private:
+    using Children = std::vector<std::unique_ptr<XmlNode>>;
+
     // A big book repeats the same few names and short values hundreds of thousands of times;
     // sharing one string for each keeps the tree several times smaller. The library keeps each
     // name once, so its address identifies it.
@@ -166,9 +184,6 @@ private:
         return *it;
     }
 
-    QHash<const xmlChar *, QString> m_names;
-    QHash<QString, QString> m_values;
-
     // Namespace declarations keep their value as written, with the ampersand of an &amp; still
     // encoded; everything else of the value is already plain text.
     QString attributeText(const xmlChar *raw) const
@@ -181,7 +196,7 @@ private:
         return text;
     }
 
-    void fail(xmlNodePtr at, const QString &what) const
+    [[noreturn]] void fail(xmlNodePtr at, const QString &what) const
     {
         const long line = at ? xmlGetLineNo(at) : 0;
         if (line > 0)
@@ -189,46 +204,102 @@ private:
         throw AppError(QStringLiteral("%1: %2").arg(m_fileName, what));
     }
 
-    void addText(XmlNode &into, const QString &text)
+    // Counts what an entity brings in; at depth 0 the document's own content costs nothing.
+    void charge(xmlNodePtr at, int entityDepth, qsizetype characters)
     {
-        m_expanded += text.size();
-        const int n = into.childCount();
-        if (n > 0 && into.child(n - 1)->kind() == XmlNode::Kind::Text)
-            into.child(n - 1)->setValue(into.child(n - 1)->value() + text);
-        else if (!text.isEmpty())
-            into.appendChild(XmlNode::text(text));
+        if (entityDepth == 0)
+            return;
+        m_entityCost += 1 + characters;
+        if (m_entityCost > kMaxEntityCost)
+            fail(at, QStringLiteral("Entity expansion is too large"));
     }
 
-    void readChildren(xmlNodePtr first, XmlNode &into, int entityDepth)
+    static void flushText(Children &into, QString &text)
+    {
+        if (text.isEmpty())
+            return;
+        into.push_back(XmlNode::text(text));
+        text.clear();
+    }
+
+    void appendText(xmlNodePtr n, QString &text, int entityDepth)
+    {
+        const QString piece = fromXml(n->content);
+        charge(n, entityDepth, piece.size());
+        text += piece;
+    }
+
+    void readChildren(xmlNodePtr first, Children &into, QString &text, int entityDepth)
     {
         for (xmlNodePtr n = first; n; n = n->next) {
             switch (n->type) {
             case XML_ELEMENT_NODE:
-                into.appendChild(readElement(n));
+                charge(n, entityDepth, 0);
+                flushText(into, text);
+                into.push_back(readElement(n, entityDepth));
                 break;
             case XML_TEXT_NODE:
             case XML_CDATA_SECTION_NODE:
-                addText(into, fromXml(n->content));
+                appendText(n, text, entityDepth);
                 break;
             case XML_COMMENT_NODE:
-                into.appendChild(XmlNode::comment(fromXml(n->content)));
+                charge(n, entityDepth, 0);
+                flushText(into, text);
+                into.push_back(XmlNode::comment(fromXml(n->content)));
                 break;
             case XML_PI_NODE:
-                into.appendChild(
+                charge(n, entityDepth, 0);
+                flushText(into, text);
+                into.push_back(
                     XmlNode::processingInstruction(fromXml(n->name), fromXml(n->content)));
                 break;
-            case XML_ENTITY_REF_NODE:
-                readEntity(n, into, entityDepth);
+            case XML_ENTITY_REF_NODE: {
+                xmlEntityPtr entity = internalEntity(n, entityDepth);
+                charge(n, entityDepth + 1, 0);
+                if (entity->children)
+                    readChildren(entity->children, into, text, entityDepth + 1);
+                else
+                    appendRaw(n, entity->content, text, entityDepth + 1);
                 break;
+            }
             default:
                 break;
             }
-            if (m_expanded > kMaxExpandedChars)
-                fail(n, QStringLiteral("Entity expansion is too large"));
         }
     }
 
-    void readEntity(xmlNodePtr ref, XmlNode &into, int entityDepth)
+    void appendRaw(xmlNodePtr at, const xmlChar *raw, QString &text, int entityDepth)
+    {
+        const QString piece = fromXml(raw);
+        charge(at, entityDepth, piece.size());
+        text += piece;
+    }
+
+    // An attribute's value with its entity references expanded. The library leaves references in
+    // an attribute as they were written; each is expanded here under the same bound as in text.
+    void appendAttributeValue(xmlNodePtr first, QString &value, int entityDepth, xmlNodePtr owner)
+    {
+        for (xmlNodePtr n = first; n; n = n->next) {
+            if (n->type == XML_TEXT_NODE) {
+                const QString piece = fromXml(n->content);
+                charge(owner, entityDepth, piece.size());
+                value += piece;
+            } else if (n->type == XML_ENTITY_REF_NODE) {
+                xmlEntityPtr entity = internalEntity(n, entityDepth);
+                charge(owner, entityDepth + 1, 0);
+                xmlNodePtr list = xmlStringGetNodeList(m_doc, entity->content);
+                try {
+                    appendAttributeValue(list, value, entityDepth + 1, owner);
+                } catch (...) {
+                    xmlFreeNodeList(list);
+                    throw;
+                }
+                xmlFreeNodeList(list);
+            }
+        }
+    }
+
+    xmlEntityPtr internalEntity(xmlNodePtr ref, int entityDepth) const
     {
         const QString name = fromXml(ref->name);
         xmlEntityPtr entity = xmlGetDocEntity(m_doc, ref->name);
@@ -239,35 +310,29 @@ private:
             fail(ref, QStringLiteral("External entity '%1' is not allowed in a book").arg(name));
         if (entityDepth >= kMaxEntityNesting)
             fail(ref, QStringLiteral("Detected an entity reference loop"));
-        if (entity->children)
-            readChildren(entity->children, into, entityDepth + 1);
-        else
-            addText(into, fromXml(entity->content));
+        return entity;
     }
 
     // Whitespace between child elements is the old file's indentation; the writer indents
     // afresh. Descriptions keep everything: their line layout is their content.
-    static void dropIndentation(XmlNode &element)
+    static void dropIndentation(Children &children)
     {
-        if (element.name() == u"opis")
-            return;
-        bool hasElement = false;
-        for (int i = 0; i < element.childCount(); ++i) {
-            const XmlNode *c = element.child(i);
+        bool hasOther = false;
+        for (const auto &c : children) {
             if (c->kind() == XmlNode::Kind::Text && !isBlankText(c->value()))
                 return;
-            hasElement = hasElement || c->kind() != XmlNode::Kind::Text;
+            hasOther = hasOther || c->kind() != XmlNode::Kind::Text;
         }
-        if (!hasElement)
-            return;
-        for (int i = element.childCount() - 1; i >= 0; --i)
-            if (element.child(i)->kind() == XmlNode::Kind::Text)
-                element.takeChild(i);
+        if (hasOther)
+            std::erase_if(children,
+                [](const std::unique_ptr<XmlNode> &c) { return c->kind() == XmlNode::Kind::Text; });
     }
 
     xmlDocPtr m_doc;
     QString m_fileName;
-    qsizetype m_expanded = 0;
+    QHash<const xmlChar *, QString> m_names;
+    QHash<QString, QString> m_values;
+    qsizetype m_entityCost = 0;
 };
 
 // Characters XML 1.0 cannot carry at all (control characters, lone surrogates, U+FFFE/FFFF)
@@ -386,11 +451,123 @@ QByteArray saveElement(const XmlNode &root, const char *encoding, bool format, b
     return out;
 }
 
+// The XML library checks each attribute of an element against all the others, so an element with
+// a hundred thousand attributes keeps it busy for many seconds. A book element has a dozen; one
+// quick pass over the bytes refuses the absurd ones before the library sees them.
+constexpr int kMaxAttributesPerElement = 10000;
+
+class AttributeCounter
+{
+public:
+    explicit AttributeCounter(const QByteArray &bytes)
+        : m_begin(bytes.constData())
+        , m_p(bytes.constData())
+        , m_end(bytes.constData() + bytes.size())
+    { }
+
+    // The line of the first element with too many attributes, or 0.
+    int firstOverfullLine()
+    {
+        while (m_p < m_end) {
+            const char *lt = static_cast<const char *>(memchr(m_p, '<', size_t(m_end - m_p)));
+            if (!lt)
+                return 0;
+            m_p = lt;
+            if (startsWith("<!--"))
+                skipPast("-->");
+            else if (startsWith("<![CDATA["))
+                skipPast("]]>");
+            else if (startsWith("<?"))
+                skipPast("?>");
+            else if (startsWith("<!"))
+                skipDeclaration();
+            else if (countAttributes() > kMaxAttributesPerElement)
+                return lineAt(lt);
+        }
+        return 0;
+    }
+
+private:
+    bool startsWith(const char *prefix) const
+    {
+        const size_t n = strlen(prefix);
+        return size_t(m_end - m_p) >= n && memcmp(m_p, prefix, n) == 0;
+    }
+
+    void skipPast(const char *marker)
+    {
+        const size_t n = strlen(marker);
+        const char *found
+            = static_cast<const char *>(memmem(m_p + 1, size_t(m_end - m_p - 1), marker, n));
+        m_p = found ? found + n : m_end;
+    }
+
+    // A declaration, the document type with its internal subset included.
+    void skipDeclaration()
+    {
+        int depth = 0;
+        char quote = 0;
+        for (++m_p; m_p < m_end; ++m_p) {
+            const char c = *m_p;
+            if (quote) {
+                quote = c == quote ? 0 : quote;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '<' && startsWith("<!--")) {
+                skipPast("-->");
+                --m_p;
+            } else if (c == '[') {
+                ++depth;
+            } else if (c == ']') {
+                --depth;
+            } else if (c == '>' && depth <= 0) {
+                ++m_p;
+                return;
+            }
+        }
+    }
+
+    // Counts the '=' outside quoted values up to the end of the tag.
+    int countAttributes()
+    {
+        int count = 0;
+        char quote = 0;
+        for (++m_p; m_p < m_end; ++m_p) {
+            const char c = *m_p;
+            if (quote) {
+                const char *close
+                    = static_cast<const char *>(memchr(m_p, quote, size_t(m_end - m_p)));
+                m_p = close ? close : m_end - 1;
+                quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '=') {
+                ++count;
+            } else if (c == '>') {
+                ++m_p;
+                break;
+            }
+        }
+        return count;
+    }
+
+    int lineAt(const char *at) const { return 1 + int(std::count(m_begin, at, '\n')); }
+
+    const char *m_begin;
+    const char *m_p;
+    const char *m_end;
+};
+
 std::unique_ptr<XmlNode> parseBytes(
     const QByteArray &bytes, const QString &fileName, const char *forcedEncoding)
 {
     if (bytes.size() > XmlService::MaxBookBytes)
         throw AppError(QStringLiteral("%1: the file is too large").arg(fileName));
+    if (const int line = AttributeCounter(bytes).firstOverfullLine())
+        throw AppError(QStringLiteral("%1, line %2: more than %3 attributes on one element")
+                           .arg(fileName)
+                           .arg(line)
+                           .arg(kMaxAttributesPerElement));
     ErrorCapture errors;
     ParserCtxt p;
     if (!p.ctxt)
@@ -425,12 +602,7 @@ std::unique_ptr<XmlNode> XmlService::parse(const QByteArray &bytes, const QStrin
 
 std::unique_ptr<XmlNode> XmlService::parseFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open file %1. %2").arg(path, file.errorString()));
-    if (file.size() > MaxBookBytes)
-        throw AppError(QStringLiteral("%1: the file is too large").arg(path));
-    return parse(file.readAll(), path);
+    return parse(safefile::read(path, MaxBookBytes), path);
 }
 
 QByteArray XmlService::serializeBook(const XmlNode &root)

@@ -25,6 +25,7 @@ public:
     {
         return AppError(QStringLiteral("Invalid floating point operation"));
     }
+    static AppError overflow() { return AppError(QStringLiteral("Floating point overflow")); }
     static AppError unableToWrite(const QString &path)
     {
         return AppError(QStringLiteral("Unable to write to %1").arg(path));
@@ -32,4 +33,14 @@ public:
 
 private:
     QString m_message;
+};
+
+// A result too large for the number type. Calculators write nothing when it happens: a label must
+// never show a number that wrapped around.
+class OverflowError : public AppError
+{
+public:
+    OverflowError()
+        : AppError(overflow().message())
+    { }
 };

@@ -12,9 +12,9 @@ namespace {
 constexpr i128 kMax = std::numeric_limits<std::int64_t>::max();
 constexpr i128 kMin = std::numeric_limits<std::int64_t>::min();
 
-AppError overflow()
+OverflowError overflow()
 {
-    return AppError(QStringLiteral("Floating point overflow"));
+    return OverflowError();
 }
 
 bool isBlank(QChar c)
@@ -127,6 +127,11 @@ ParseResult parseRaw(const QString &text, std::int64_t *out)
 
 } // namespace
 
+void Fixed4::throwOverflow()
+{
+    throw OverflowError();
+}
+
 Fixed4 Fixed4::checked(i128 raw)
 {
     if (raw > kMax || raw < kMin)
@@ -169,7 +174,10 @@ Fixed4 Fixed4::fromRatio(i128 num, i128 den)
 {
     if (den == 0)
         throw num == 0 ? AppError::invalidOperation() : AppError::divisionByZero();
-    return checked(rounding::divHalfEven(num * Scale, den));
+    i128 scaled = 0;
+    if (__builtin_mul_overflow(num, i128(Scale), &scaled))
+        throw overflow();
+    return checked(rounding::divHalfEven(scaled, den));
 }
 
 Fixed4 operator*(Fixed4 a, Fixed4 b)
@@ -191,7 +199,7 @@ Fixed4 operator/(Fixed4 a, std::int64_t k)
 
 Fixed4 Fixed4::roundedHalfEven() const
 {
-    return Fixed4(std::int64_t(rounding::divHalfEven(m_raw, Scale) * Scale));
+    return checked(rounding::divHalfEven(m_raw, Scale) * Scale);
 }
 
 std::int64_t Fixed4::toIntHalfEven() const

@@ -16,7 +16,13 @@ public:
 
     constexpr Fixed4() = default;
     static constexpr Fixed4 fromRaw(std::int64_t raw) { return Fixed4(raw); }
-    static constexpr Fixed4 fromInt(std::int64_t whole) { return Fixed4(whole * Scale); }
+    static constexpr Fixed4 fromInt(std::int64_t whole)
+    {
+        std::int64_t raw = 0;
+        if (__builtin_mul_overflow(whole, Scale, &raw))
+            throwOverflow();
+        return Fixed4(raw);
+    }
 
     // Parses "12,5", "-3", "1,23456" (rounded), "2E3"; the comma is the only separator.
     // Throws AppError "'<text>' is not a valid floating point value".
@@ -34,9 +40,22 @@ public:
     constexpr bool isZero() const { return m_raw == 0; }
     constexpr bool isNegative() const { return m_raw < 0; }
 
-    friend constexpr Fixed4 operator+(Fixed4 a, Fixed4 b) { return Fixed4(a.m_raw + b.m_raw); }
-    friend constexpr Fixed4 operator-(Fixed4 a, Fixed4 b) { return Fixed4(a.m_raw - b.m_raw); }
-    friend constexpr Fixed4 operator-(Fixed4 a) { return Fixed4(-a.m_raw); }
+    // Every operation throws OverflowError ("Floating point overflow") instead of wrapping.
+    friend constexpr Fixed4 operator+(Fixed4 a, Fixed4 b)
+    {
+        std::int64_t raw = 0;
+        if (__builtin_add_overflow(a.m_raw, b.m_raw, &raw))
+            throwOverflow();
+        return Fixed4(raw);
+    }
+    friend constexpr Fixed4 operator-(Fixed4 a, Fixed4 b)
+    {
+        std::int64_t raw = 0;
+        if (__builtin_sub_overflow(a.m_raw, b.m_raw, &raw))
+            throwOverflow();
+        return Fixed4(raw);
+    }
+    friend constexpr Fixed4 operator-(Fixed4 a) { return Fixed4() - a; }
     friend Fixed4 operator*(Fixed4 a, Fixed4 b);
     friend Fixed4 operator*(Fixed4 a, std::int64_t k)
     {
@@ -67,5 +86,6 @@ private:
         : m_raw(raw)
     { }
     static Fixed4 checked(rounding::i128 raw);
+    [[noreturn]] static void throwOverflow();
     std::int64_t m_raw = 0;
 };

@@ -1,9 +1,5 @@
 #include "core/Win1250.h"
 
-#include "core/AppError.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -38,17 +34,6 @@ QString unencodable(const QString &text)
             bad += one;
     }
     return bad;
-}
-
-void writeFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    // A read-only file stays as it is, even though the folder would let us replace it.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isWritable())
-        throw AppError::unableToWrite(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError::unableToWrite(path);
 }
 
 } // namespace win1250

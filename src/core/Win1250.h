@@ -12,8 +12,4 @@ QByteArray encode(const QString &text, bool *lossless = nullptr);
 // Characters of the text that Windows-1250 cannot hold, in order of appearance, each once.
 QString unencodable(const QString &text);
 
-// Writes the bytes to a temporary file in the target's folder and renames it over the target,
-// so a failed write never leaves a half-written file. Throws "Unable to write to <path>".
-void writeFileAtomically(const QString &path, const QByteArray &bytes);
-
 } // namespace win1250

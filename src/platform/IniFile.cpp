@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "core/AppError.h"
+#include "core/SafeFile.h"
 #include "core/Win1250.h"
 
 #include <QFile>
@@ -122,5 +123,5 @@ void IniFile::flush()
             data.append('\r');
         data.append(c);
     }
-    win1250::writeFileAtomically(m_path, data);
+    safefile::write(m_path, data);
 }

@@ -46,6 +46,7 @@ private slots:
     void ownSugarCaptions_data();
     void ownSugarCaptions();
     void errorsStopHalfWay();
+    void overflowWritesNothing();
 };
 
 void TestWetCuring::workedExamples_data()
@@ -165,6 +166,19 @@ void TestWetCuring::errorsStopHalfWay()
     out = run(input("1", 0, true, "78", "150"), &error);
     QVERIFY(error.isEmpty()); // above 99,5 the amounts just come out negative
     QVERIFY(t(WetTarget::SecondSugar, out).startsWith(u'-'));
+}
+
+// Numbers too large for the type are reported and leave every label as it was.
+void TestWetCuring::overflowWritesNothing()
+{
+    for (const WetCuringInput &in : {input("1", 0, true, "900000000000000"),
+             input("1000000000000", 0, true, "78", "99999999999999"),
+             input("922337203685477", 0)}) {
+        QString error;
+        const Texts out = run(in, &error);
+        QCOMPARE(error, QStringLiteral("Floating point overflow"));
+        QVERIFY(out.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWetCuring)

@@ -3,6 +3,7 @@
 #include "cookbook/UnrecognisedBookError.h"
 #include "cookbook/XmlService.h"
 #include "core/AppError.h"
+#include "tools/common/CraftedBooks.h"
 
 #include <QFile>
 #include <QtTest>
@@ -26,6 +27,21 @@ QByteArray billionLaughs()
     return doc;
 }
 
+QByteArray attributes(int count)
+{
+    QByteArray out;
+    for (int i = 0; i < count; ++i)
+        out += " a" + QByteArray::number(i) + "='>'";
+    return out;
+}
+
+// A description of `references` references to one entity of `length` characters.
+QByteArray entityBook(int length, int references)
+{
+    return crafted::oneRecipeBook(crafted::entityDoctype("e", length, 'y'), {},
+        "<opis>" + crafted::repeated("&e;", references) + "</opis>");
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -46,6 +62,7 @@ private slots:
     void wrongRootIsRecognisedAsSuch();
     void missingFile();
     void externalDtdIsNeverRead();
+    void largeButHonestBooksOpen();
 };
 
 void TestBadInput::rejected_data()
@@ -73,6 +90,18 @@ void TestBadInput::rejected_data()
     QTest::newRow("deep nesting") << QByteArray("<Solvarin>") + QByteArray("<a>").repeated(300)
             + QByteArray("</a>").repeated(300) + QByteArray("</Solvarin>")
                                   << "Excessive depth in document";
+    // Books built to exhaust memory or time, refused long before they can.
+    for (const crafted::CraftedBook &b : crafted::hostileBooks(1.0))
+        if (b.name.contains(u"entity bomb") || b.name.startsWith(u"nested")
+            || b.name.contains(u"references near"))
+            QTest::newRow(qPrintable(b.name))
+                << b.bytes
+                << (b.name.startsWith(u"nested") ? "Detected an entity reference loop"
+                                                 : "Entity expansion is too large");
+    QTest::newRow("too many attributes") << crafted::oneRecipeBook({}, attributes(9999), {})
+                                         << "line 2: more than 10000 attributes on one element";
+    QTest::newRow("entities past the bound")
+        << entityBook(10000, 1100) << "Entity expansion is too large";
 }
 
 void TestBadInput::rejected()
@@ -134,6 +163,31 @@ void TestBadInput::externalDtdIsNeverRead()
     QVERIFY(book.root().wersja().isEmpty());
     QVERIFY(!book.toBytes().contains("root:"));
     QVERIFY(!book.toBytes().contains("DOCTYPE"));
+}
+
+// What entities expand to is bounded, ordinary text and attributes are not: a book may be large.
+void TestBadInput::largeButHonestBooksOpen()
+{
+    Book ten = Book::fromBytes(crafted::oneRecipeBook({}, attributes(9998), {}), "a.xml");
+    const XmlNode *recipe = ten.rootNode().child(0)->child(0);
+    QCOMPARE(recipe->attributes().size(), 10000);
+    QCOMPARE(recipe->attribute(u"a9997"), QStringLiteral(">"));
+
+    Book expanded = Book::fromBytes(entityBook(10000, 500), "e.xml");
+    QCOMPARE(expanded.root().przepisy()[0].opis().text().size(), 5'000'000);
+
+    const QByteArray plain(4'000'000, 'z');
+    Book large = Book::fromBytes(
+        crafted::oneRecipeBook({}, " autor=\"" + plain + "\"", "<opis>" + plain + "</opis>"),
+        "p.xml");
+    QCOMPARE(large.root().przepisy()[0].autor().size(), plain.size());
+    QCOMPARE(large.root().przepisy()[0].opis().text().size(), plain.size());
+
+    // Many recipes, indentation between them dropped, text runs kept whole.
+    Book many = Book::fromBytes(crafted::plainBook(20000), "m.xml");
+    QCOMPARE(many.root().przepisy().count(), 20000);
+    QCOMPARE(many.root().przepisy()[19999].tytul(), QStringLiteral("Kiełbasa 19999"));
+    QCOMPARE(many.rootNode().child(0)->childCount(), 20000);
 }
 
 QTEST_GUILESS_MAIN(TestBadInput)

@@ -1,6 +1,7 @@
 #include "TestEnv.h"
 #include "cookbook/Book.h"
 #include "cookbook/RecipeRenderer.h"
+#include "cookbook/ShownText.h"
 #include "core/AppError.h"
 
 #include <QTextBlock>
@@ -80,6 +81,7 @@ private slots:
     void badPortionsLeaveTheDocument_data();
     void badPortionsLeaveTheDocument();
     void pageFacts();
+    void longTextsAreBoundedOnScreen();
 };
 
 void TestRender::wholeRecipeRunByRun()
@@ -259,6 +261,25 @@ void TestRender::pageFacts()
     const RenderedRecipe b = RecipeRenderer::layout(
         root.przepisy()[1], false, root.slowniki().jednostki(), QStringLiteral("1"));
     QCOMPARE(b.portionCaption, QStringLiteral("Porcje"));
+}
+
+void TestRender::longTextsAreBoundedOnScreen()
+{
+    using namespace showntext;
+    const QChar zws(0x200B);
+    QCOMPARE(cut(QStringLiteral("abc"), 3), QStringLiteral("abc"));
+    QCOMPARE(cut(QStringLiteral("abcd"), 3), QStringLiteral("abc\u2026"));
+    // A letter outside the basic plane is never cut in half.
+    QCOMPARE(cut(QStringLiteral("ab\U0001F356"), 3), QStringLiteral("ab\u2026"));
+
+    const QString words
+        = QString(UnbrokenCharacters, u'a') + u' ' + QString(UnbrokenCharacters, u'b');
+    QCOMPARE(wrappable(words), words);
+    QCOMPARE(wrappable(QString(2 * UnbrokenCharacters + 1, u'x')),
+        QString(UnbrokenCharacters, u'x') + zws + QString(UnbrokenCharacters, u'x') + zws + u'x');
+    QString once = wrappable(QString(UnbrokenCharacters + 1, u'y') + u' ' + QString(10, u'z'));
+    QCOMPARE(once.count(zws), 1);
+    QCOMPARE(once.remove(zws), QString(UnbrokenCharacters + 1, u'y') + u' ' + QString(10, u'z'));
 }
 
 QTEST_MAIN(TestRender)

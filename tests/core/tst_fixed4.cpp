@@ -3,6 +3,7 @@
 #include "core/Fixed4.h"
 
 #include <QtTest>
+#include <limits>
 
 class TestFixed4 : public QObject
 {
@@ -266,6 +267,15 @@ void TestFixed4::overflowIsReported()
 {
     QVERIFY_THROWS_EXCEPTION(AppError, Fixed4::parse("99999999999999999999"));
     QVERIFY_THROWS_EXCEPTION(AppError, Fixed4::fromInt(900000000000000) * Fixed4::fromInt(1000));
+    // Sums, differences, whole numbers and rounding never wrap around either.
+    const Fixed4 big = Fixed4::fromRaw(std::numeric_limits<std::int64_t>::max());
+    const Fixed4 small = Fixed4::fromRaw(std::numeric_limits<std::int64_t>::min());
+    QVERIFY_THROWS_EXCEPTION(OverflowError, big + Fixed4::fromRaw(1));
+    QVERIFY_THROWS_EXCEPTION(OverflowError, small - Fixed4::fromRaw(1));
+    QVERIFY_THROWS_EXCEPTION(OverflowError, -small);
+    QVERIFY_THROWS_EXCEPTION(OverflowError, Fixed4::fromInt(922337203685478));
+    QVERIFY_THROWS_EXCEPTION(OverflowError, big.roundedHalfEven());
+    QCOMPARE((big - Fixed4::fromRaw(1) + Fixed4::fromRaw(1)).raw(), big.raw());
 }
 
 QTEST_GUILESS_MAIN(TestFixed4)

@@ -1,0 +1,47 @@
+#include "controls/PictureFile.h"
+
+#include "core/AppError.h"
+#include "core/SafeFile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace picturefile {
+
+QImage read(const QString &path, const std::function<void(QImageReader &)> &prepare)
+{
+    QBuffer buffer;
+    QImageReader reader;
+    if (path.startsWith(u':')) {
+        reader.setFileName(path);
+    } else {
+        buffer.setData(safefile::read(path, MaxBytes));
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+        // The content decides the format, as for a file opened by name; the suffix is a hint.
+        reader.setFormat(QFileInfo(path).suffix().toLower().toLatin1());
+        reader.setDecideFormatFromContent(true);
+    }
+    reader.setAutoTransform(true);
+    if (prepare)
+        prepare(reader);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw AppError(
+            QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reader.errorString()));
+    return picture;
+}
+
+QImage tryRead(const QString &path, QString *error)
+{
+    try {
+        return read(path);
+    } catch (const AppError &e) {
+        if (error)
+            *error = e.message();
+        return QImage();
+    }
+}
+
+} // namespace picturefile
