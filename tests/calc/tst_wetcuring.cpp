@@ -171,9 +171,9 @@ void TestWetCuring::errorsStopHalfWay()
 // Numbers too large for the type are reported and leave every label as it was.
 void TestWetCuring::overflowWritesNothing()
 {
-    for (const WetCuringInput &in : {input("1", 0, true, "900000000000000"),
-             input("1000000000000", 0, true, "78", "99999999999999"),
-             input("922337203685477", 0)}) {
+    for (const WetCuringInput &in :
+        {input("1", 0, true, "900000000000000"),
+            input("1000000000000", 0, true, "78", "99999999999999"), input("922337203685477", 0)}) {
         QString error;
         const Texts out = run(in, &error);
         QCOMPARE(error, QStringLiteral("Floating point overflow"));
