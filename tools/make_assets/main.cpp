@@ -409,6 +409,50 @@ QImage paintPipette()
     });
 }
 
+// The image button of the recipe editor: a plate of dark smoked oak with the banners' rounded
+// bevel. The control writes its caption in silver over the middle, so the face stays dark there.
+QImage paintPictureButton(Look look)
+{
+    const QSize size(80, 40);
+    const Noise noise {51};
+    const bool down = look == Look::Down;
+    const int lift = look == Look::Hover ? 118 : 100;
+    const QColor light = QColor(112, 70, 42).lighter(lift), dark = QColor(56, 33, 19).lighter(lift);
+    const QImage face = shade(size, [&](int x, int y) {
+        // Pressed plates are lit from below, which reads as pushed in.
+        const double t = down ? 1 - y / 39.0 : y / 39.0;
+        const double warp = 5 * noise.fbm(x / 40.0, y / 12.0, 3);
+        const double ring = std::fmod((y + warp) / 4.5, 1.0);
+        const double grain = std::pow(std::abs(std::sin(kPi * ring)), 6);
+        const double streak = noise.fbm(x / 25.0 + 3, y / 3.0, 3);
+        const QColor c = mix(light, dark, t);
+        return mix(c, down ? dark.darker(140) : dark.darker(125), 0.45 * grain * streak);
+    });
+    return painted(transparent(size), [&](QPainter &p) {
+        const double w = size.width(), h = size.height();
+        const QRectF r(0.5, 0.5, w - 1, h - 1);
+        QPainterPath outline, inner;
+        outline.addRoundedRect(r, 6, 6);
+        inner.addRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 4.5, 4.5);
+        p.fillPath(outline, QBrush(face));
+        if (look == Look::Hover) {
+            // An ember glow along the lower edge.
+            QRadialGradient ember(QPointF(w / 2, h + 6), w * 0.6);
+            ember.setColorAt(0, QColor(255, 150, 60, 70));
+            ember.setColorAt(1, QColor(255, 150, 60, 0));
+            p.fillPath(outline, ember);
+        }
+        QLinearGradient bevel
+            = vertical(0, h, down ? QColor(0, 0, 0, 110) : QColor(255, 236, 210, 110),
+                down ? QColor(255, 236, 210, 60) : QColor(0, 0, 0, 90));
+        bevel.setColorAt(0.5, QColor(255, 255, 255, 0));
+        style(p, QPen(QBrush(bevel), 1.6));
+        p.drawPath(inner);
+        p.setPen(QPen(look == Look::Hover ? QColor(214, 158, 92) : QColor(34, 18, 8), 1));
+        p.drawPath(outline);
+    });
+}
+
 bool save(const QImage &img, const QDir &dir, const QString &name)
 {
     const bool jpeg = name.endsWith(".jpg");
@@ -452,6 +496,7 @@ int main(int argc, char **argv)
     for (Look look : {Look::Up, Look::Hover, Look::Down}) {
         ok &= save(paintBanner(smokehouse, look), dir, "przycisk_www1" + suffix[int(look)]);
         ok &= save(paintBanner(fish, look), dir, "przycisk_www2" + suffix[int(look)]);
+        ok &= save(paintPictureButton(look), dir, "przycisk_obrazkowy" + suffix[int(look)]);
     }
     return ok ? 0 : 1;
 }
