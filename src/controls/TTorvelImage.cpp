@@ -1,16 +1,17 @@
 #include "controls/TTorvelImage.h"
 
+#include "controls/PictureFile.h"
 #include "controls/TFormTorvel.h"
 #include "controls/ViewerScrollStyle.h"
 #include "core/AppError.h"
+#include "core/SafeFile.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <qdrawutil.h>
 
@@ -166,13 +167,7 @@ QImage *TTorvelImage::Canvas()
 
 void TTorvelImage::LoadFromFile(const QString &fileName)
 {
-    QImageReader reader(fileName);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        throw AppError(
-            QStringLiteral("%1: %2").arg(QFileInfo(fileName).fileName(), reader.errorString()));
-    setPicture(picture);
+    setPicture(picturefile::read(fileName));
 }
 
 void TTorvelImage::SaveToFile(const QString &fileName) const
@@ -181,14 +176,13 @@ void TTorvelImage::SaveToFile(const QString &fileName) const
     QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
         format = "bmp";
-    // QSaveFile writes beside the file and renames over it only when everything was written.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError::unableToWrite(fileName);
-    QImageWriter writer(&file, format);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     writer.setQuality(format == "jpg" || format == "jpeg" ? 90 : -1);
-    if (!writer.write(m_source) || !file.commit())
+    if (!writer.write(m_source))
         throw AppError::unableToWrite(fileName);
+    safefile::write(fileName, buffer.data());
 }
 
 void TTorvelImage::GetZoom()
