@@ -1,8 +1,6 @@
 #include "app/BrinePage.h"
 
-#include "app/DecimalInputFilter.h"
-#include "app/PageBackground.h"
-#include "app/TLabel.h"
+#include "app/FittedLabel.h"
 #include "calc/Brine.h"
 #include "platform/ErrorHandler.h"
 
@@ -25,42 +23,32 @@ constexpr int kPicklePercentWidth = 70;
 
 QLineEdit *BrinePage::field(const char *name, const QString &text, DecimalInputFilter *filter)
 {
-    auto *edit = new QLineEdit(text, this);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->resize(kFieldWidth, kFieldHeight);
-    filter->attach(edit);
-    return edit;
+    return addDecimalField(name, text, {0, 0, kFieldWidth, kFieldHeight}, filter);
 }
 
 BrinePage::BrinePage(DecimalInputFilter *filter, QWidget *parent)
-    : QWidget(parent)
+    : CalculatorPage(
+        PageId::Brine, QStringLiteral("Image3"), QStringLiteral(":/tlo_solanka.jpg"), parent)
 {
-    Image3 = new PageBackground(QStringLiteral("Image3"), this);
-
-    auto label = [this](const char *name, const QString &text, int x, int y) {
-        auto *l = new TLabel(QString::fromLatin1(name), text, this);
-        l->move(x, y);
-        return l;
-    };
     auto rowTop = [](int row) { return kFirstRow + row * kRowPitch; };
 
     // Plain headings over the two calculators (not font-group labels).
     for (auto [name, text, x] : {std::tuple {"BrineHeading", "Solanka", 12},
              std::tuple {"PickleHeading", "Zalewa octowa", kPickleCaptionLeft}}) {
-        auto *heading = label(name, QString::fromUtf8(text), x, 14);
+        auto *heading = addLabel(name, QString::fromUtf8(text), x, 14);
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
     }
-    Label28 = label("Label28", QStringLiteral("Woda  litry"), 12, rowTop(0) + 4);
-    Label29 = label("Label29", QStringLiteral("Sól gramy"), 12, rowTop(1) + 4);
+    Label28 = addLabel("Label28", QStringLiteral("Woda  litry"), 12, rowTop(0) + 4);
+    Label29 = addLabel("Label29", QStringLiteral("Sól gramy"), 12, rowTop(1) + 4);
     Edit3 = field("Edit3", QString(), filter);
     Edit4 = field("Edit4", QString(), filter);
     Edit5 = field("Edit5", QString(), filter);
     Edit3->move(0, rowTop(0));
     Edit4->move(0, rowTop(1));
     Edit5->move(0, rowTop(2));
-    Label30 = label("Label30", QStringLiteral("%"), 0, rowTop(2) + 4);
+    Label30 = addLabel("Label30", QStringLiteral("%"), 0, rowTop(2) + 4);
 
     // The two calculators stand side by side; a rule keeps them apart.
     auto *rule = new QFrame(this);
@@ -69,9 +57,12 @@ BrinePage::BrinePage(DecimalInputFilter *filter, QWidget *parent)
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(kPickleCaptionLeft - 24, rowTop(0) - 8, 4, 3 * kRowPitch + 8);
 
-    Label91 = label("Label91", QStringLiteral("Woda   litry"), kPickleCaptionLeft, rowTop(0) + 4);
-    Label92 = label("Label92", QStringLiteral("Ocet     litry"), kPickleCaptionLeft, rowTop(1) + 4);
-    Label93 = label("Label93", QStringLiteral("Zalewa litry"), kPickleCaptionLeft, rowTop(2) + 4);
+    Label91
+        = addLabel("Label91", QStringLiteral("Woda   litry"), kPickleCaptionLeft, rowTop(0) + 4);
+    Label92
+        = addLabel("Label92", QStringLiteral("Ocet     litry"), kPickleCaptionLeft, rowTop(1) + 4);
+    Label93
+        = addLabel("Label93", QStringLiteral("Zalewa litry"), kPickleCaptionLeft, rowTop(2) + 4);
     Edit16 = field("Edit16", QString(), filter);
     Edit17 = field("Edit17", QStringLiteral("0"), filter);
     Edit15 = field("Edit15", QString(), filter);
@@ -80,14 +71,14 @@ BrinePage::BrinePage(DecimalInputFilter *filter, QWidget *parent)
     Edit19 = field("Edit19", QString(), filter);
     const std::pair<QLineEdit *, QLineEdit *> rows[]
         = {{Edit16, Edit17}, {Edit15, Edit18}, {Edit14, Edit19}};
-    TLabel *percentSigns[3];
+    FittedLabel *percentSigns[3];
     for (int r = 0; r < 3; ++r) {
         rows[r].first->move(kPickleLitresLeft, rowTop(r));
         rows[r].second->setGeometry(
             kPicklePercentLeft, rowTop(r), kPicklePercentWidth, kFieldHeight);
-        percentSigns[r] = label(r == 0 ? "Label94"
-                : r == 1               ? "Label95"
-                                       : "Label96",
+        percentSigns[r] = addLabel(r == 0 ? "Label94"
+                : r == 1                  ? "Label95"
+                                          : "Label96",
             QStringLiteral("%"), kPicklePercentLeft + kPicklePercentWidth + 10, rowTop(r) + 4);
     }
     Label94 = percentSigns[0];
@@ -104,6 +95,32 @@ BrinePage::BrinePage(DecimalInputFilter *filter, QWidget *parent)
     connect(Edit18, &QLineEdit::textChanged, this, handler(this, &BrinePage::Edit18Change));
     connect(Edit19, &QLineEdit::textChanged, this, handler(this, &BrinePage::Edit19Change));
     UlozEtykiety();
+}
+
+QList<LabelFontGroup> BrinePage::fontGroups() const
+{
+    return {{8, {Label28, Label29, Label30}, {Label28, Label29, Label30}}};
+}
+
+QList<QLabel *> BrinePage::labelsWithFontMenu() const
+{
+    return CalculatorPage::labelsWithFontMenu()
+        << QList<QLabel *> {Label91, Label92, Label93, Label94, Label95, Label96};
+}
+
+QString BrinePage::exportStem() const
+{
+    return QStringLiteral("solanka ");
+}
+
+QStringList BrinePage::exportLines() const
+{
+    return ExportLines()
+        .blank()
+        .pair(Label28, Edit3)
+        .pair(Label29, Edit4)
+        .text(QStringLiteral("Solanka   ") + Edit5->text() + QStringLiteral("  %"))
+        .lines();
 }
 
 void BrinePage::UlozEtykiety()

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "app/CalculatorPage.h"
 
-class DecimalInputFilter;
-class PageBackground;
+class FittedLabel;
 class QLineEdit;
-class TLabel;
 
 // Page 2, "Solanka i zalewa octowa": a salt brine (left) and a vinegar pickle (right), each
 // computed both ways.
-class BrinePage : public QWidget
+class BrinePage : public CalculatorPage
 {
     Q_OBJECT
 
@@ -20,7 +18,14 @@ public:
     void PrzeliczSol();
     void PrzeliczZalewe();
     void PrzeliczOcet();
-    void UlozEtykiety();
+    // Its fields are inputs and results at once, so the page only ever computes as the user
+    // types, never on its own.
+    void recalculate() override { }
+    void UlozEtykiety() override;
+    QList<LabelFontGroup> fontGroups() const override;
+    QList<QLabel *> labelsWithFontMenu() const override;
+    QString exportStem() const override;
+    QStringList exportLines() const override;
 
     void Edit3Change();
     void Edit4Change();
@@ -32,13 +37,12 @@ public:
     void Edit18Change();
     void Edit19Change();
 
-    PageBackground *Image3;
     // Brine: water, salt and percentage with their captions.
-    TLabel *Label28, *Label29, *Label30;
+    FittedLabel *Label28, *Label29, *Label30;
     QLineEdit *Edit3, *Edit4, *Edit5;
     // Pickle rows 1 (water or an earlier pickle), 2 (vinegar), 3 (the mix): captions, litres,
     // percent, and the "%" after each percent field.
-    TLabel *Label91, *Label92, *Label93, *Label94, *Label95, *Label96;
+    FittedLabel *Label91, *Label92, *Label93, *Label94, *Label95, *Label96;
     QLineEdit *Edit16, *Edit17, *Edit15, *Edit18, *Edit14, *Edit19;
 
 private:

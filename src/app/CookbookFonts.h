@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cookbook/RecipeRenderer.h"
-#include "platform/FontSettings.h"
+#include "platform/StoredFont.h"
 
 class QWidget;
 

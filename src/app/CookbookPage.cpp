@@ -2,10 +2,10 @@
 
 #include "app/CookbookFonts.h"
 #include "app/DecimalInputFilter.h"
+#include "app/FittedLabel.h"
 #include "app/PhotoBox.h"
 #include "app/PhotoFolder.h"
 #include "app/RecipeView.h"
-#include "app/TLabel.h"
 #include "cookbook/RecipeRenderer.h"
 #include "cookbook/ShownText.h"
 #include "cookbook/UnrecognisedBookError.h"
@@ -13,6 +13,7 @@
 #include "core/SafeFile.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -62,17 +63,28 @@ CookbookPage::~CookbookPage() = default;
 
 void CookbookPage::buildHolders()
 {
-    TLabel **holders[] = {
+    FittedLabel **holders[] = {
         &Label80, &Label81, &Label82, &Label83, &Label84, &Label85, &Label86, &Label87, &Label90};
     const char *roles[] = {"Tytul przepisu", "Opis informacji", "Informacje", "Skladniki",
         "Ilosc skladnika", "Opis skladnika", "Opis przepisu", "Okno", "Kontrolek"};
     for (int g = CookbookFonts::FirstGroup; g <= CookbookFonts::LastGroup; ++g) {
         const int i = g - CookbookFonts::FirstGroup;
-        auto *label = new TLabel(QStringLiteral("Label%1").arg(CookbookFonts::holderLabel(g)),
+        auto *label = new FittedLabel(QStringLiteral("Label%1").arg(CookbookFonts::holderLabel(g)),
             QString::fromLatin1(roles[i]), this);
         CookbookFonts::defaultFont(g).applyTo(label);
         label->hide();
         *holders[i] = label;
+    }
+}
+
+void CookbookPage::readFonts(const Settings &settings)
+{
+    for (int g = CookbookFonts::FirstGroup; g <= CookbookFonts::LastGroup; ++g) {
+        auto *holder
+            = findChild<QLabel *>(QStringLiteral("Label%1").arg(CookbookFonts::holderLabel(g)));
+        StoredFont font = StoredFont::of(holder);
+        settings.CzytajCzcionke(g, font);
+        font.applyTo(holder);
     }
 }
 
@@ -124,7 +136,7 @@ void CookbookPage::buildPage(DecimalInputFilter *filter)
     TreeView1->setIndentation(35);
     TreeView1->setIconSize(QSize(16, 16));
 
-    Label77 = new TLabel(QStringLiteral("Label77"), QStringLiteral("Porcje"), this);
+    Label77 = new FittedLabel(QStringLiteral("Label77"), QStringLiteral("Porcje"), this);
     QFont captionFont = Label77->font();
     captionFont.setPixelSize(16);
     Label77->setFont(captionFont);

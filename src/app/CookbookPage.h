@@ -18,7 +18,8 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 class RecipeView;
-class TLabel;
+class Settings;
+class FittedLabel;
 struct RecipeFonts;
 
 // Page 4, "Książka kucharska": the open book, its browser (tree of categories, cuisines and
@@ -34,6 +35,8 @@ public:
 
     // Opens the remembered book; a new empty book when there is none or it cannot be read.
     void startUp(const QString &lastBookPath);
+    // The stored recipe fonts (groups 15 to 23) into their holder labels.
+    void readFonts(const Settings &settings);
 
     // Book files.
     void LoadBook(const QString &path);
@@ -81,14 +84,15 @@ public:
 
     QTreeWidget *TreeView1;
     QListWidget *ListBox1;
-    TLabel *Label77;
+    FittedLabel *Label77;
     QLineEdit *Edit13;
     RecipeView *RichEdit1;
     PhotoBox *PhotoBox1;
     QPushButton *WwwButton;
     QCheckBox *CheckBox2;
     // Hidden holders of font groups 15..23.
-    TLabel *Label80, *Label81, *Label82, *Label83, *Label84, *Label85, *Label86, *Label87, *Label90;
+    FittedLabel *Label80, *Label81, *Label82, *Label83, *Label84, *Label85, *Label86, *Label87,
+        *Label90;
 
     QMenu *PopupMenu4; // recipe list
     QMenu *PopupMenu5; // recipe view

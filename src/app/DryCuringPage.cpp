@@ -1,24 +1,17 @@
 #include "app/DryCuringPage.h"
 
-#include "app/DecimalInputFilter.h"
-#include "app/PageBackground.h"
-#include "app/TLabel.h"
+#include "app/FittedLabel.h"
+#include "app/OwnProportionsPanel.h"
 #include "calc/Casings.h"
 #include "calc/DryCuring.h"
-#include "core/AppPaths.h"
 #include "platform/ErrorHandler.h"
-#include "platform/IniFile.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace {
@@ -49,7 +42,8 @@ QString curingTimeNote()
 } // namespace
 
 DryCuringPage::DryCuringPage(QWidget *panelParent, DecimalInputFilter *filter, QWidget *parent)
-    : QWidget(parent)
+    : CalculatorPage(
+        PageId::DryCuring, QStringLiteral("Image2"), QStringLiteral(":/tlo_suche.jpg"), parent)
 {
     buildPage(filter);
     buildCasings();
@@ -59,47 +53,37 @@ DryCuringPage::DryCuringPage(QWidget *panelParent, DecimalInputFilter *filter, Q
 
 void DryCuringPage::buildPage(DecimalInputFilter *filter)
 {
-    Image2 = new PageBackground(QStringLiteral("Image2"), this);
-
-    auto label = [this](const char *name, const QString &text, int x, int y) {
-        auto *l = new TLabel(QString::fromLatin1(name), text, this);
-        l->move(x, y);
-        return l;
-    };
-
-    Label19 = label("Label19", QStringLiteral("Ilość mięsa w kg:"), 12, 16);
-    Edit2 = new QLineEdit(QStringLiteral("0"), this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setGeometry(0, 12, 90, 24);
-    filter->attach(Edit2);
+    Label19 = addLabel("Label19", QStringLiteral("Ilość mięsa w kg:"), 12, 16);
+    Edit2 = addDecimalField("Edit2", QStringLiteral("0"), {0, 12, 90, 24}, filter);
 
     int y = 48;
-    Label45 = label("Label45", QStringLiteral("---  Wersja oficjalna według Tobrin'a --"), 12, y);
+    Label45
+        = addLabel("Label45", QStringLiteral("---  Wersja oficjalna według Tobrin'a --"), 12, y);
     y += 24;
-    Label20 = label("Label20", QStringLiteral("Ilość peklosoli :"), kCaptionLeft, y);
-    Label21 = label("Label21", kZeroGrams, 0, y);
+    Label20 = addLabel("Label20", QStringLiteral("Ilość peklosoli :"), kCaptionLeft, y);
+    Label21 = addLabel("Label21", kZeroGrams, 0, y);
     y += kRowHeight;
-    Label22 = label("Label22", QStringLiteral("Opcjonalnie Ilość pieprzu: "), kCaptionLeft, y);
-    Label24 = label("Label24", kZeroGrams, 0, y);
+    Label22 = addLabel("Label22", QStringLiteral("Opcjonalnie Ilość pieprzu: "), kCaptionLeft, y);
+    Label24 = addLabel("Label24", kZeroGrams, 0, y);
     y += kRowHeight;
-    Label23 = label(
+    Label23 = addLabel(
         "Label23", QStringLiteral("Opcjonalnie Ilość ziela angielskiego :"), kCaptionLeft, y);
-    Label25 = label("Label25", kZeroGrams, 0, y);
+    Label25 = addLabel("Label25", kZeroGrams, 0, y);
 
     y += 30;
     Label44
-        = label("Label44", QStringLiteral("---  Wersja własna  -----------------------"), 12, y);
+        = addLabel("Label44", QStringLiteral("---  Wersja własna  -----------------------"), 12, y);
     y += 24;
-    Label34 = label("Label34", QStringLiteral("Ilość peklosoli: "), kCaptionLeft, y);
-    Label37 = label("Label37", kZeroGrams, 0, y);
+    Label34 = addLabel("Label34", QStringLiteral("Ilość peklosoli: "), kCaptionLeft, y);
+    Label37 = addLabel("Label37", kZeroGrams, 0, y);
     y += kRowHeight;
-    Label35 = label("Label35", QStringLiteral("Ilość pieprzu:"), kCaptionLeft, y);
-    Label39 = label("Label39", kZeroGrams, 0, y);
+    Label35 = addLabel("Label35", QStringLiteral("Ilość pieprzu:"), kCaptionLeft, y);
+    Label39 = addLabel("Label39", kZeroGrams, 0, y);
     y += kRowHeight;
-    Label36 = label("Label36", QStringLiteral("Ilość ziela angileskiego:"), kCaptionLeft, y);
-    Label43 = label("Label43", kZeroGrams, 0, y);
+    Label36 = addLabel("Label36", QStringLiteral("Ilość ziela angileskiego:"), kCaptionLeft, y);
+    Label43 = addLabel("Label43", kZeroGrams, 0, y);
 
-    Label38 = label("Label38", curingTimeNote(), 12, 358);
+    Label38 = addLabel("Label38", curingTimeNote(), 12, 358);
 
     // The meat field recalculates on every change, typed or not.
     connect(Edit2, &QLineEdit::textChanged, this, handler(this, &DryCuringPage::Edit2Change));
@@ -107,7 +91,7 @@ void DryCuringPage::buildPage(DecimalInputFilter *filter)
 
 void DryCuringPage::buildCasings()
 {
-    CasingHeading = new TLabel(QStringLiteral("CasingHeading"),
+    CasingHeading = new FittedLabel(QStringLiteral("CasingHeading"),
         QStringLiteral("Normy zużycia osłonek na 1 kg farszu."), this);
     QFont bold = CasingHeading->font();
     bold.setBold(true);
@@ -151,64 +135,36 @@ void DryCuringPage::buildCasings()
 
 void DryCuringPage::buildOwnPanel(QWidget *panelParent, DecimalInputFilter *filter)
 {
-    Panel2 = new QFrame(panelParent);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel2->setLineWidth(2);
-    Panel2->setGeometry(150, 250, 401, 233);
-    Panel2->setAutoFillBackground(true);
-    Panel2->hide();
-    auto *box
-        = new QGroupBox(QStringLiteral("Wersja wlasna peklowania na sucho na 1 kg miesa"), Panel2);
-    box->setObjectName(QStringLiteral("GroupBox2"));
-    box->setGeometry(8, 6, 401 - 16, 233 - 14);
-
-    auto row = [&](const char *labelName, const QString &caption, const char *editName,
-                   const char *referenceName, const QString &reference, int y, TLabel **labelOut) {
-        auto *l = new TLabel(QString::fromLatin1(labelName), caption, box);
-        l->move(20, y + 4);
-        *labelOut = l;
-        auto *edit = new QLineEdit(box);
-        edit->setObjectName(QString::fromLatin1(editName));
-        edit->setGeometry(190, y, 90, 24);
-        filter->attach(edit);
-        auto *ref = new TLabel(QString::fromLatin1(referenceName), reference, box);
-        ref->move(295, y + 4);
-        ref->setToolTip(QStringLiteral("Wartość według Tobrin'a"));
-        return edit;
-    };
-    Edit6 = row("Label46", QStringLiteral("Ilość peklosoli"), "Edit6", "OwnDrySaltReference",
-        QStringLiteral("20"), 36, &Label46);
-    Edit8 = row("Label47", QStringLiteral("Ilość pieprzu"), "Edit8", "OwnDryPepperReference",
-        QStringLiteral("0,5"), 72, &Label47);
-    Edit9 = row("Label48", QStringLiteral("Ilość ziela angielskiego"), "Edit9",
-        "OwnDryAllspiceReference", QStringLiteral("0,5"), 108, &Label48);
-    Edit6->setText(QStringLiteral("20"));
-    Edit8->setText(QStringLiteral("0,5"));
-    Edit9->setText(QStringLiteral("0,5"));
-
-    Button7 = new QPushButton(QStringLiteral("Zapisz zmiany"), box);
-    Button7->setObjectName(QStringLiteral("Button7"));
-    Button7->setGeometry(100, 166, 120, 30);
-    Button8 = new QPushButton(QStringLiteral("Anuluj"), box);
-    Button8->setObjectName(QStringLiteral("Button8"));
-    Button8->setGeometry(240, 166, 120, 30);
-
-    connect(Button7, &QPushButton::clicked, this, handler(this, &DryCuringPage::Button7Click));
-    connect(Button8, &QPushButton::clicked, this, handler(this, &DryCuringPage::Button8Click));
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), Panel2);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, handler(this, &DryCuringPage::Button8Click));
-    for (QLineEdit *edit : {Edit6, Edit8, Edit9})
-        connect(edit, &QLineEdit::returnPressed, Button7, &QPushButton::click);
+    Panel2 = new OwnProportionsPanel({"Panel2", "GroupBox2", "Button7", "Button8"},
+        QStringLiteral("Wersja wlasna peklowania na sucho na 1 kg miesa"), 233,
+        QStringLiteral("Wartość według Tobrin'a"),
+        {{"Label46", QStringLiteral("Ilość peklosoli"), "Edit6", "OwnDrySaltReference",
+             QStringLiteral("20")},
+            {"Label47", QStringLiteral("Ilość pieprzu"), "Edit8", "OwnDryPepperReference",
+                QStringLiteral("0,5")},
+            {"Label48", QStringLiteral("Ilość ziela angielskiego"), "Edit9",
+                "OwnDryAllspiceReference", QStringLiteral("0,5")}},
+        filter, panelParent);
+    Label46 = Panel2->labels[0];
+    Label47 = Panel2->labels[1];
+    Label48 = Panel2->labels[2];
+    Edit6 = Panel2->edits[0];
+    Edit8 = Panel2->edits[1];
+    Edit9 = Panel2->edits[2];
+    Button7 = Panel2->saveButton;
+    Button8 = Panel2->cancelButton;
+    setOwnProportions(Settings::OwnDry());
+    connect(Panel2, &OwnProportionsPanel::saveClicked, this,
+        handler(this, &DryCuringPage::Button7Click));
+    connect(Panel2, &OwnProportionsPanel::cancelClicked, this,
+        handler(this, &DryCuringPage::Button8Click));
 }
 
-void DryCuringPage::setOwnProportions(
-    const QString &salt, const QString &pepper, const QString &allspice)
+void DryCuringPage::setOwnProportions(const Settings::OwnDry &own)
 {
-    Edit6->setText(salt);
-    Edit8->setText(pepper);
-    Edit9->setText(allspice);
+    Edit6->setText(own.salt);
+    Edit8->setText(own.pepper);
+    Edit9->setText(own.allspice);
 }
 
 void DryCuringPage::UlozEtykiety()
@@ -232,28 +188,49 @@ void DryCuringPage::PrzeliczSuche()
     in.ownSalt = Edit6->text();
     in.ownPepper = Edit8->text();
     in.ownAllspice = Edit9->text();
-    computeDryCuring(in, [this](DryTarget target, const QString &text) {
-        switch (target) {
-        case DryTarget::OfficialSalt:
-            Label21->setText(text);
-            break;
-        case DryTarget::OfficialPepper:
-            Label24->setText(text);
-            break;
-        case DryTarget::OfficialAllspice:
-            Label25->setText(text);
-            break;
-        case DryTarget::OwnSalt:
-            Label37->setText(text);
-            break;
-        case DryTarget::OwnPepper:
-            Label39->setText(text);
-            break;
-        case DryTarget::OwnAllspice:
-            Label43->setText(text);
-            break;
-        }
-    });
+    const DryCuringResult result = computeDryCuring(in);
+    FittedLabel *const labels[] = {Label21, Label24, Label25, Label37, Label39, Label43};
+    for (const auto &[target, text] : result.texts)
+        labels[int(target)]->setText(text);
+    result.raise();
+}
+
+QList<LabelFontGroup> DryCuringPage::fontGroups() const
+{
+    const QList<QLabel *> captions = {Label20, Label22, Label23, Label34, Label35, Label36};
+    const QList<QLabel *> values = {Label21, Label24, Label25, Label37, Label39, Label43};
+    return {
+        {5, {Label19}, {Label19}},
+        {6, captions, captions},
+        {7, values, values},
+        {9, {Label38}, {Label38}},
+        {10, {Label45, Label44}, {Label45, Label44}},
+    };
+}
+
+QString DryCuringPage::exportStem() const
+{
+    return QStringLiteral("peklowanie na sucho ");
+}
+
+QStringList DryCuringPage::exportLines() const
+{
+    return ExportLines()
+        .blank()
+        .pair(Label19, Edit2)
+        .blank()
+        .caption(Label45)
+        .blank()
+        .pair(Label20, Label21)
+        .pair(Label22, Label24)
+        .pair(Label23, Label25)
+        .blank()
+        .caption(Label44)
+        .blank()
+        .pair(Label34, Label37)
+        .pair(Label35, Label39)
+        .pair(Label36, Label43)
+        .lines();
 }
 
 void DryCuringPage::PrzeliczOslonki()
@@ -301,19 +278,12 @@ void DryCuringPage::CheckBox3Click()
 
 void DryCuringPage::showOwnPanel()
 {
-    Panel2->move(150, 250);
-    Panel2->show();
-    Panel2->raise();
-    Edit6->setFocus();
+    Panel2->open();
 }
 
 void DryCuringPage::Button7Click()
 {
-    IniFile file(AppPaths::settingsFile());
-    const QString section = QStringLiteral("Peklowanie suche wlasne");
-    file.writeString(section, QStringLiteral("peklosol"), Edit6->text());
-    file.writeString(section, QStringLiteral("pieprz"), Edit8->text());
-    file.writeString(section, QStringLiteral("ziele"), Edit9->text());
+    Settings().setOwnDry({Edit6->text(), Edit8->text(), Edit9->text()});
     Panel2->hide();
     // The page shows the saved proportions at once rather than at the next meat or page change.
     PrzeliczSuche();

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QWidget>
+#include "app/CalculatorPage.h"
+#include "platform/Settings.h"
 
-class DecimalInputFilter;
-class PageBackground;
+class FittedLabel;
+class OwnProportionsPanel;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class TLabel;
 
 // Page 1, "Peklowanie na sucho": dry curing in the official and the own proportions, the casing
 // consumption norms, and the own-variant panel (Panel2).
-class DryCuringPage : public QWidget
+class DryCuringPage : public CalculatorPage
 {
     Q_OBJECT
 
@@ -23,10 +22,15 @@ public:
 
     void PrzeliczSuche();
     void PrzeliczOslonki();
-    void UlozEtykiety();
+    void recalculate() override { PrzeliczSuche(); }
+    void UlozEtykiety() override;
+    QList<LabelFontGroup> fontGroups() const override;
+    QString exportStem() const override;
+    QStringList exportLines() const override;
+
     void showOwnPanel();
-    // The own proportions as the settings file gives them at start.
-    void setOwnProportions(const QString &salt, const QString &pepper, const QString &allspice);
+    // The own proportions as the settings file keeps them.
+    void setOwnProportions(const Settings::OwnDry &own);
 
     void Edit2Change();
     void ComboBox4Change();
@@ -35,19 +39,18 @@ public:
     void Button7Click();
     void Button8Click();
 
-    PageBackground *Image2;
-    TLabel *Label19, *Label45, *Label44, *Label38;
-    TLabel *Label20, *Label21, *Label22, *Label23, *Label24, *Label25;
-    TLabel *Label34, *Label35, *Label36, *Label37, *Label39, *Label43;
+    FittedLabel *Label19, *Label45, *Label44, *Label38;
+    FittedLabel *Label20, *Label21, *Label22, *Label23, *Label24, *Label25;
+    FittedLabel *Label34, *Label35, *Label36, *Label37, *Label39, *Label43;
     QLineEdit *Edit2;
 
-    TLabel *CasingHeading;
+    FittedLabel *CasingHeading;
     QComboBox *ComboBox4;
     QCheckBox *CheckBox3;
     QPlainTextEdit *RichEdit2;
 
-    QFrame *Panel2;
-    TLabel *Label46, *Label47, *Label48;
+    OwnProportionsPanel *Panel2;
+    FittedLabel *Label46, *Label47, *Label48;
     QLineEdit *Edit6, *Edit8, *Edit9;
     QPushButton *Button7, *Button8;
 

@@ -1,8 +1,6 @@
 #include "app/FishPage.h"
 
-#include "app/DecimalInputFilter.h"
-#include "app/PageBackground.h"
-#include "app/TLabel.h"
+#include "app/FittedLabel.h"
 #include "controls/TImageCyfra.h"
 #include "core/Clock.h"
 #include "platform/ErrorHandler.h"
@@ -28,21 +26,15 @@ const QColor kSilver(0xC0, 0xC0, 0xC0);
 } // namespace
 
 FishPage::FishPage(DecimalInputFilter *filter, QWidget *parent)
-    : QWidget(parent)
+    : CalculatorPage(
+        PageId::Fish, QStringLiteral("Image4"), QStringLiteral(":/tlo_ryby.jpg"), parent)
 {
-    Image4 = new PageBackground(QStringLiteral("Image4"), this);
-
-    auto label = [this](const char *name, const QString &text, int x, int y) {
-        auto *l = new TLabel(QString::fromLatin1(name), text, this);
-        l->move(x, y);
-        return l;
-    };
     auto inputTop = [](int row) { return kInputTop + row * kInputPitch; };
 
-    Label61
-        = label("Label61", QStringLiteral("Ilość godzin solenia:"), kCaptionLeft, inputTop(0) + 4);
-    Label69 = label("Label69", QStringLiteral("Temp. wody w °C"), kCaptionLeft, inputTop(1) + 4);
-    Label62 = label("Label62", QStringLiteral("Ilość ryb w kg:"), kCaptionLeft, inputTop(2) + 4);
+    Label61 = addLabel(
+        "Label61", QStringLiteral("Ilość godzin solenia:"), kCaptionLeft, inputTop(0) + 4);
+    Label69 = addLabel("Label69", QStringLiteral("Temp. wody w °C"), kCaptionLeft, inputTop(1) + 4);
+    Label62 = addLabel("Label62", QStringLiteral("Ilość ryb w kg:"), kCaptionLeft, inputTop(2) + 4);
 
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
@@ -58,19 +50,16 @@ FishPage::FishPage(DecimalInputFilter *filter, QWidget *parent)
     ComboBox3->setGeometry(0, inputTop(1), 120, 24);
     ComboBox3->setCurrentIndex(0);
 
-    Edit10 = new QLineEdit(QStringLiteral("1"), this);
-    Edit10->setObjectName(QStringLiteral("Edit10"));
-    Edit10->setGeometry(0, inputTop(2), 120, 24);
-    filter->attach(Edit10);
+    Edit10 = addDecimalField("Edit10", QStringLiteral("1"), {0, inputTop(2), 120, 24}, filter);
 
     auto resultTop = [](int row) { return kResultTop + row * kResultPitch; };
-    Label63 = label("Label63", QStringLiteral("Ilość soli : "), kCaptionLeft, resultTop(0));
-    Label66 = label("Label66", QStringLiteral("0 g."), 0, resultTop(0));
-    Label64 = label(
+    Label63 = addLabel("Label63", QStringLiteral("Ilość soli : "), kCaptionLeft, resultTop(0));
+    Label66 = addLabel("Label66", QStringLiteral("0 g."), 0, resultTop(0));
+    Label64 = addLabel(
         "Label64", QStringLiteral("Zawartość procentowa soli :"), kCaptionLeft, resultTop(1));
-    Label67 = label("Label67", QStringLiteral("0 %."), 0, resultTop(1));
-    Label65 = label("Label65", QStringLiteral("Woda :"), kCaptionLeft, resultTop(2));
-    Label68 = label("Label68", QStringLiteral("0  l."), 0, resultTop(2));
+    Label67 = addLabel("Label67", QStringLiteral("0 %."), 0, resultTop(1));
+    Label65 = addLabel("Label65", QStringLiteral("Woda :"), kCaptionLeft, resultTop(2));
+    Label68 = addLabel("Label68", QStringLiteral("0  l."), 0, resultTop(2));
 
     buildClocks();
     colourTemperatureList();
@@ -82,6 +71,34 @@ FishPage::FishPage(DecimalInputFilter *filter, QWidget *parent)
     UlozEtykiety();
     // Show the time at once instead of eights until the first tick.
     runGuarded([this] { Timer2Timer(); });
+}
+
+QList<LabelFontGroup> FishPage::fontGroups() const
+{
+    return {
+        {12, {Label61, Label62, Label69, Label88, Label89}, {Label61, Label62, Label69}},
+        {13, {Label63, Label64, Label65}, {Label63, Label64, Label65}},
+        {14, {Label66, Label67, Label68}, {Label66, Label67, Label68}},
+    };
+}
+
+QString FishPage::exportStem() const
+{
+    return QStringLiteral("solenie ryb na mokro ");
+}
+
+QStringList FishPage::exportLines() const
+{
+    return ExportLines()
+        .blank()
+        .pair(Label61, ComboBox2)
+        .pair(Label69, ComboBox3)
+        .pair(Label62, Edit10)
+        .blank()
+        .pair(Label63, Label66)
+        .pair(Label64, Label67)
+        .pair(Label65, Label68)
+        .lines();
 }
 
 QFrame *FishPage::clockBox(const char *name, int y, TImageCyfra **digits, const char *const *names)
@@ -129,7 +146,7 @@ void FishPage::buildClocks()
     ImageCyfra8 = end[3];
 
     auto dayLabel = [this](const char *name, const QFrame *clock) {
-        auto *l = new TLabel(QString::fromLatin1(name), kToday, this);
+        auto *l = new FittedLabel(QString::fromLatin1(name), kToday, this);
         QFont f = l->font();
         f.setPointSize(24);
         f.setBold(true);
@@ -146,7 +163,7 @@ void FishPage::UlozEtykiety()
     const int left = Label61->x() + kValueGap + Label61->width();
     for (QWidget *w : std::initializer_list<QWidget *> {ComboBox2, ComboBox3, Edit10})
         w->move(left, w->y());
-    const std::pair<TLabel *, TLabel *> pairs[]
+    const std::pair<FittedLabel *, FittedLabel *> pairs[]
         = {{Label63, Label66}, {Label64, Label67}, {Label65, Label68}};
     for (auto [caption, value] : pairs)
         value->move(caption->x() + kValueGap + caption->width(), value->y());

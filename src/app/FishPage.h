@@ -1,20 +1,17 @@
 #pragma once
 
+#include "app/CalculatorPage.h"
 #include "calc/FishSalting.h"
 
-#include <QWidget>
-
-class DecimalInputFilter;
-class PageBackground;
 class QComboBox;
 class QFrame;
 class QLineEdit;
 class TImageCyfra;
-class TLabel;
+class FittedLabel;
 
 // Page 3, wet salting of fish: the brine for a salting time and water temperature, the salt and
 // water for a weight of fish, and two clocks showing now and the end of salting.
-class FishPage : public QWidget
+class FishPage : public CalculatorPage
 {
     Q_OBJECT
 
@@ -24,23 +21,26 @@ public:
     // `changedList` is the list the user has just changed; only then may a weak brine be
     // questioned. Window activation and the fish field pass nothing and never ask.
     void PrzeliczRyby(FishFocus changedList = FishFocus::Other);
-    void UlozEtykiety();
+    void recalculate() override { PrzeliczRyby(); }
+    void UlozEtykiety() override;
+    QList<LabelFontGroup> fontGroups() const override;
+    QString exportStem() const override;
+    QStringList exportLines() const override;
 
     void ComboBox2Change();
     void ComboBox3Change();
     void Edit10Change();
     void Timer2Timer();
 
-    PageBackground *Image4;
-    TLabel *Label61, *Label69, *Label62;
+    FittedLabel *Label61, *Label69, *Label62;
     QComboBox *ComboBox2, *ComboBox3;
     QLineEdit *Edit10;
-    TLabel *Label63, *Label64, *Label65, *Label66, *Label67, *Label68;
+    FittedLabel *Label63, *Label64, *Label65, *Label66, *Label67, *Label68;
 
     QFrame *NowClock, *EndClock;
     TImageCyfra *ImageCyfra1, *ImageCyfra2, *ImageCyfra3, *ImageCyfra4;
     TImageCyfra *ImageCyfra5, *ImageCyfra6, *ImageCyfra7, *ImageCyfra8;
-    TLabel *Label88, *Label89;
+    FittedLabel *Label88, *Label89;
 
 private:
     void buildClocks();

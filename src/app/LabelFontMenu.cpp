@@ -1,50 +1,47 @@
 #include "app/LabelFontMenu.h"
 
-#include "app/FontGroups.h"
+#include "app/CalculatorPage.h"
 #include "core/AppPaths.h"
 #include "core/SafeFile.h"
 #include "core/Win1250.h"
-#include "platform/FontSettings.h"
-#include "platform/IniFile.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QWidget>
 
-LabelFontMenu::LabelFontMenu(
-    QWidget *form, QMenu *menu, std::function<int()> activePage, std::function<void()> relayout)
+LabelFontMenu::LabelFontMenu(QWidget *form, QMenu *menu, QList<CalculatorPage *> pages,
+    std::function<CalculatorPage *()> activePage)
     : QObject(form)
     , m_form(form)
     , m_menu(menu)
+    , m_pages(std::move(pages))
     , m_activePage(std::move(activePage))
-    , m_relayout(std::move(relayout))
 { }
-
-QLabel *LabelFontMenu::label(int number) const
-{
-    return m_form->findChild<QLabel *>(QStringLiteral("Label%1").arg(number));
-}
 
 void LabelFontMenu::attach()
 {
-    for (int n : labelsWithFontMenu())
-        if (QLabel *l = label(n))
-            l->installEventFilter(this);
+    for (CalculatorPage *page : std::as_const(m_pages))
+        for (QLabel *label : page->labelsWithFontMenu())
+            label->installEventFilter(this);
+}
+
+int LabelFontMenu::SelectedLabel() const
+{
+    return m_selected ? m_selected->objectName().mid(5).toInt() : 0;
 }
 
 bool LabelFontMenu::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *l = qobject_cast<QLabel *>(watched);
-    if (!l)
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (!label)
         return false;
     if (event->type() == QEvent::MouseButtonPress) {
         // Any mouse button selects the label, as the right click that opens the menu does.
-        m_selected = l->objectName().mid(5).toInt();
+        m_selected = label;
     } else if (event->type() == QEvent::ContextMenu) {
-        m_selected = l->objectName().mid(5).toInt();
+        m_selected = label;
         m_menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
@@ -53,38 +50,42 @@ bool LabelFontMenu::eventFilter(QObject *watched, QEvent *event)
 
 void LabelFontMenu::Zmienkolor1Click()
 {
-    if (const FontGroup *group = fontGroupOpenedFrom(m_selected)) {
-        QLabel *first = label(group->labels.first());
-        if (first) {
-            StoredFont font = StoredFont::of(first);
-            if (const auto chosen = Platform::get().chooseFont(font.font)) {
-                font.font = *chosen;
-                for (int n : group->labels)
-                    if (QLabel *l = label(n))
-                        font.applyTo(l);
+    for (CalculatorPage *page : std::as_const(m_pages)) {
+        for (const LabelFontGroup &group : page->fontGroups()) {
+            if (!m_selected || !group.openedFrom.contains(m_selected))
+                continue;
+            StoredFont font = StoredFont::of(group.labels.first());
+            const QColor colour = colorFromTColor(font.color);
+            if (const auto chosen = Platform::get().chooseFont({font.font, colour})) {
+                font.font = chosen->font;
+                // An unchanged colour keeps its stored number, a system colour among them.
+                if (chosen->color.isValid() && chosen->color != colour)
+                    font.color = tColorFromColor(chosen->color);
+                for (QLabel *label : group.labels)
+                    font.applyTo(label);
             }
+            page->UlozEtykiety();
+            return;
         }
     }
-    m_relayout();
 }
 
 void LabelFontMenu::Zapiszkolor1Click()
 {
-    const QList<int> groups = fontGroupsSavedOnPage(m_activePage());
-    if (groups.isEmpty())
+    CalculatorPage *page = m_activePage();
+    if (!page)
         return;
-    IniFile file(AppPaths::settingsFile());
-    for (const FontGroup &group : fontGroups())
-        if (groups.contains(group.number))
-            if (QLabel *first = label(group.labels.first()))
-                ZapiszCzcionke(group.number, file, StoredFont::of(first));
+    QList<QPair<int, StoredFont>> fonts;
+    for (const LabelFontGroup &group : page->fontGroups())
+        fonts.append({group.number, StoredFont::of(group.labels.first())});
+    Settings().ZapiszCzcionki(fonts);
 }
 
 void LabelFontMenu::writeLabelList()
 {
     QString text;
     for (int i = 1; i <= 79; ++i) {
-        const QLabel *l = label(i);
+        const QLabel *l = m_form->findChild<QLabel *>(QStringLiteral("Label%1").arg(i));
         text += QStringLiteral("form1.Label%1.Caption:=").arg(i) + (l ? l->text() : QString())
             + QStringLiteral("\r\n");
     }

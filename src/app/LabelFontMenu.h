@@ -1,28 +1,32 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <functional>
 
-class QMenu;
+class CalculatorPage;
 class QLabel;
+class QMenu;
 class QWidget;
+struct LabelFontGroup;
 
 // The label fonts of the calculator pages: a right click on a label opens the label menu;
 // "Zmień czcionkę" changes the label's whole group through the font dialog, "Zapisz Czcionkę"
-// writes the groups of the active page to the settings file.
+// writes the groups of the page that is showing to the settings file. The pages say which labels
+// form which group.
 class LabelFontMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    // relayout is run after every font change, so values follow their captions.
-    LabelFontMenu(QWidget *form, QMenu *menu, std::function<int()> activePage,
-        std::function<void()> relayout);
+    LabelFontMenu(QWidget *form, QMenu *menu, QList<CalculatorPage *> pages,
+        std::function<CalculatorPage *()> activePage);
 
-    // Hooks the menu to every existing label that carries it.
+    // Hooks the menu to every label that carries it.
     void attach();
 
-    int SelectedLabel() const { return m_selected; }
+    // The number of the label last clicked (0 for none).
+    int SelectedLabel() const;
     void Zmienkolor1Click();
     void Zapiszkolor1Click();
     // Developer aid: the captions of Label1..Label79 into "labele.txt" beside the program.
@@ -32,11 +36,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *label(int number) const;
-
     QWidget *m_form;
     QMenu *m_menu;
-    std::function<int()> m_activePage;
-    std::function<void()> m_relayout;
-    int m_selected = 0;
+    QList<CalculatorPage *> m_pages;
+    std::function<CalculatorPage *()> m_activePage;
+    QLabel *m_selected = nullptr;
 };

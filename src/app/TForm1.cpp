@@ -1,28 +1,25 @@
 #include "app/TForm1.h"
 
 #include "app/BrinePage.h"
+#include "app/CalculatorPage.h"
 #include "app/CookbookPage.h"
 #include "app/DecimalInputFilter.h"
 #include "app/DryCuringPage.h"
 #include "app/FishPage.h"
-#include "app/FontGroups.h"
 #include "app/ImageLinkButton.h"
 #include "app/LabelFontMenu.h"
 #include "app/PageBackground.h"
 #include "app/TForm2.h"
-#include "app/TLabel.h"
 #include "app/TextExport.h"
 #include "app/WetCuringPage.h"
+#include "controls/PictureFile.h"
 #include "controls/TmxCalendar.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
-#include "core/Rounding.h"
 #include "core/SafeFile.h"
-#include "core/Win1250.h"
 #include "platform/ErrorHandler.h"
-#include "platform/FontSettings.h"
-#include "platform/IniFile.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,8 +80,8 @@ TForm1::TForm1(QWidget *parent)
     buildWindow();
     buildMenus();
     buildPopupMenus();
-    m_labelFonts = new LabelFontMenu(
-        this, PopupMenu3, [this] { return activePage(); }, [this] { UlozEtykiety(); });
+    m_labelFonts
+        = new LabelFontMenu(this, PopupMenu3, m_pages, [this] { return activeCalculatorPage(); });
     m_labelFonts->attach();
     connectLateMenus();
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -142,38 +139,25 @@ void TForm1::buildWindow()
     tabStyle->setParent(PageControl1);
     PageControl1->tabBar()->setStyle(tabStyle);
 
-    QWidget *wetSheet = addPage("TabSheet1", QStringLiteral("Peklowanie na mokro"));
-    WetPage = new WetCuringPage(mxCalendar1, central, m_decimalFilter, wetSheet);
+    QWidget *wet = addPage("TabSheet1", QStringLiteral("Peklowanie na mokro"));
+    WetPage = new WetCuringPage(mxCalendar1, central, m_decimalFilter, wet);
     WetPage->setObjectName(QStringLiteral("WetCuringPage"));
-    (new QGridLayout(wetSheet))->setContentsMargins(0, 0, 0, 0);
-    wetSheet->layout()->addWidget(WetPage);
-    m_backgrounds << WetPage->Image1;
-
     QWidget *dry = addPage("TabSheet2", QStringLiteral("Peklowanie na sucho"));
     DryPage = new DryCuringPage(central, m_decimalFilter, dry);
     QWidget *brine = addPage("TabSheet3", QStringLiteral("Solanka i zalewa octowa"));
     BrineAndPicklePage = new BrinePage(m_decimalFilter, brine);
     QWidget *fish = addPage("TabSheet7", QStringLiteral("Solenie Ryb na mokro"));
     FishSaltingPage = new FishPage(m_decimalFilter, fish);
-    const std::pair<QWidget *, QWidget *> sheets[]
-        = {{dry, DryPage}, {brine, BrineAndPicklePage}, {fish, FishSaltingPage}};
+    m_pages = {WetPage, DryPage, BrineAndPicklePage, FishSaltingPage};
+    QWidget *cookbook = addPage("TabSheet4", QStringLiteral("Książka kucharska"));
+    CookbookPage1 = new CookbookPage(m_decimalFilter, cookbook);
+    const std::pair<QWidget *, QWidget *> sheets[] = {{wet, WetPage}, {dry, DryPage},
+        {brine, BrineAndPicklePage}, {fish, FishSaltingPage}, {cookbook, CookbookPage1}};
     for (auto [sheet, page] : sheets) {
         (new QGridLayout(sheet))->setContentsMargins(0, 0, 0, 0);
         sheet->layout()->addWidget(page);
     }
-    m_backgrounds << DryPage->Image2 << BrineAndPicklePage->Image3 << FishSaltingPage->Image4;
-    QWidget *cookbook = addPage("TabSheet4", QStringLiteral("Książka kucharska"));
-    CookbookPage1 = new CookbookPage(m_decimalFilter, cookbook);
-    (new QGridLayout(cookbook))->setContentsMargins(0, 0, 0, 0);
-    cookbook->layout()->addWidget(CookbookPage1);
     connect(CookbookPage1, &CookbookPage::titleChanged, this, &QWidget::setWindowTitle);
-    connect(CookbookPage1, &CookbookPage::bookPathChanged, this,
-        [this](const QString &path) { LastBookPath = path; });
-
-    const char *pictures[]
-        = {":/tlo_mokre.jpg", ":/tlo_suche.jpg", ":/tlo_solanka.jpg", ":/tlo_ryby.jpg"};
-    for (int i = 0; i < m_backgrounds.size(); ++i)
-        m_backgrounds[i]->setPictureFile(QString::fromLatin1(pictures[i]));
 
     connect(PageControl1, &QTabWidget::currentChanged, this,
         handler(this, &TForm1::PageControl1Change));
@@ -196,10 +180,17 @@ int TForm1::activePage() const
     return PageControl1->currentIndex();
 }
 
+CalculatorPage *TForm1::activeCalculatorPage() const
+{
+    for (CalculatorPage *page : m_pages)
+        if (pageIndex(page->id()) == activePage())
+            return page;
+    return nullptr;
+}
+
 void TForm1::FormCreate()
 {
     CzytajUstawienia();
-    DryPage->setOwnProportions(OwnDry.salt, OwnDry.pepper, OwnDry.allspice);
     UstawNapisy();
     UlozEtykiety();
     mxCalendar1->setDate(Clock::today());
@@ -212,7 +203,7 @@ void TForm1::FormCreate()
             panel->setPalette(pal);
         }
     }
-    CookbookPage1->startUp(LastBookPath);
+    CookbookPage1->startUp(Settings().lastBook());
 }
 
 void TForm1::UstawNapisy()
@@ -236,65 +227,36 @@ void TForm1::UstawNapisy()
 
 void TForm1::UlozEtykiety()
 {
-    WetPage->UlozEtykiety();
-    DryPage->UlozEtykiety();
-    BrineAndPicklePage->UlozEtykiety();
-    FishSaltingPage->UlozEtykiety();
+    for (CalculatorPage *page : std::as_const(m_pages))
+        page->UlozEtykiety();
 }
 
 void TForm1::CzytajUstawienia()
 {
-    IniFile file(AppPaths::settingsFile());
-
-    const char *keys[] = {"mokre", "suche", "solanka", "ryby"};
-    for (int i = 0; i < 4; ++i) {
-        const QString path = file.readString(
-            QStringLiteral("Tlo"), QString::fromLatin1(keys[i]), QStringLiteral("default value"));
+    const Settings settings;
+    for (CalculatorPage *page : std::as_const(m_pages)) {
+        const QString path = settings.background(page->id());
         if (path.endsWith(QLatin1String(".nil")))
-            m_backgrounds[i]->clear();
-        else if (QFileInfo(path).isFile()) {
-            const QImage picture(path);
-            if (!picture.isNull())
-                m_backgrounds[i]->setPicture(picture);
+            page->background()->clear();
+        else if (QFileInfo(path).isFile())
+            if (const QImage picture = picturefile::tryRead(path); !picture.isNull())
+                page->background()->setPicture(picture);
+    }
+    for (CalculatorPage *page : std::as_const(m_pages)) {
+        for (const LabelFontGroup &group : page->fontGroups()) {
+            // A group with nothing stored keeps its design fonts (the 24-point "dziś" among them).
+            if (!settings.hasFont(group.number))
+                continue;
+            StoredFont font = StoredFont::of(group.labels.first());
+            settings.CzytajCzcionke(group.number, font);
+            for (QLabel *label : group.labels)
+                font.applyTo(label);
         }
     }
-
-    for (const FontGroup &group : fontGroups()) {
-        auto *first = findChild<QLabel *>(QStringLiteral("Label%1").arg(group.labels.first()));
-        if (!first)
-            continue;
-        // A group with nothing stored keeps its design fonts (the 24-point "dziś" among them).
-        if (!file.sectionExists(QStringLiteral("Czcionka%1").arg(group.number)))
-            continue;
-        StoredFont font = StoredFont::of(first);
-        CzytajCzcionke(group.number, file, font);
-        for (int n : group.labels)
-            if (auto *l = findChild<QLabel *>(QStringLiteral("Label%1").arg(n)))
-                font.applyTo(l);
-    }
-
-    const QString dry = QStringLiteral("Peklowanie suche wlasne");
-    OwnDry = {file.readString(dry, QStringLiteral("peklosol"), QStringLiteral("20")),
-        file.readString(dry, QStringLiteral("pieprz"), QStringLiteral("0,5")),
-        file.readString(dry, QStringLiteral("ziele"), QStringLiteral("0,5"))};
-    const QString wet = QStringLiteral("Peklowanie mokre wlasne");
-    WetPage->Edit11->setText(file.readString(wet, QStringLiteral("peklosol"), QStringLiteral("0")));
-    WetPage->Edit12->setText(file.readString(wet, QStringLiteral("cukier"), QStringLiteral("0")));
-    WetPage->CheckBox1->setChecked(file.readBool(wet, QStringLiteral("zastosuj"), false));
-
-    for (int group = 15; group <= 23; ++group) {
-        const int label = group <= 22 ? 80 + group - 15 : 90;
-        if (auto *l = findChild<QLabel *>(QStringLiteral("Label%1").arg(label))) {
-            StoredFont font = StoredFont::of(l);
-            CzytajCzcionke(group, file, font);
-            font.applyTo(l);
-        }
-    }
-
-    LastBookPath = file.readString(QStringLiteral("ksiazka"), QStringLiteral("baza"),
-        AppPaths::appDir() + QStringLiteral("/Moja książka.xml"));
-    ControlColour
-        = file.readInteger(QStringLiteral("F4"), QStringLiteral("kolor"), int(0x80000005));
+    DryPage->setOwnProportions(settings.ownDry());
+    WetPage->setOwnVariant(settings.ownWet());
+    CookbookPage1->readFonts(settings);
+    ControlColour = settings.controlColour();
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -313,7 +275,6 @@ void TForm1::changeEvent(QEvent *event)
 
 void TForm1::FormActivate()
 {
-    MinBrineConcentration = 4;
     WetPage->PrzeliczMokre();
     FishSaltingPage->PrzeliczRyby();
     QToolTip::setFont(font());
@@ -332,24 +293,7 @@ void TForm1::Timer1Timer()
         m_lastCalendarDate = mxCalendar1->date();
         MarkHolidays();
     }
-    const QDate end = mxCalendar1->selectionEnd();
-    if (end == m_lastSelectionEnd)
-        return;
-    m_lastSelectionEnd = end;
-    if (activePage() != 0)
-        return;
-    for (QLabel *marker : {mxCalendar1->Panel9, mxCalendar1->Panel10, mxCalendar1->Panel11})
-        mxCalendar1->setMarkerColor(marker,
-            marker->text().toInt() != mxCalendar1->Day() ? QColor(Qt::red)
-                                                         : mxCalendar1->SelectedColor());
-    if (!end.isValid())
-        return;
-    const qint64 d = Clock::today().daysTo(end);
-    if (d > 0) {
-        WetPage->setDaysFromCalendar(int(d - 1));
-        if (!WetPage->ComboBox1->hasFocus())
-            WetPage->PrzeliczMokre();
-    }
+    WetPage->followCalendar(activePage() == pageIndex(PageId::WetCuring));
 }
 
 void TForm1::PageControl1Change()
@@ -359,29 +303,19 @@ void TForm1::PageControl1Change()
 
 void TForm1::Zapiszobliczenia1Click()
 {
-    const int page = activePage();
-    if (page < 0 || page > 3)
+    const CalculatorPage *page = activeCalculatorPage();
+    if (!page)
         return;
     Platform::FileDialog dialog;
     dialog.title = QStringLiteral("Zapisz obliczenia");
     dialog.filter = QStringLiteral("tekst|*.txt");
     dialog.defaultSuffix = QStringLiteral("txt");
     dialog.fileName = AppPaths::file(
-        exportStem(page) + QLocale().toString(Clock::today(), QLocale::ShortFormat));
+        page->exportStem() + QLocale().toString(Clock::today(), QLocale::ShortFormat));
     const QString path = Platform::get().saveFile(dialog);
     if (path.isEmpty())
         return;
-    const auto text = [this](const QString &name) -> QString {
-        QWidget *w = findChild<QWidget *>(name);
-        if (auto *label = qobject_cast<QLabel *>(w))
-            return label->text();
-        if (auto *edit = qobject_cast<QLineEdit *>(w))
-            return edit->text();
-        if (auto *list = qobject_cast<QComboBox *>(w))
-            return list->currentText();
-        return {};
-    };
-    safefile::write(path, exportBytes(exportLines(page, text, Clock::now())));
+    safefile::write(path, exportBytes(exportLines(*page, Clock::now())));
 }
 
 void TForm1::Oprogramie1Click()
@@ -399,9 +333,9 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::FormClose()
 {
-    IniFile file(AppPaths::settingsFile());
-    if (QFileInfo(LastBookPath).isFile())
-        file.writeString(QStringLiteral("ksiazka"), QStringLiteral("baza"), LastBookPath);
-    file.writeBool(
-        QStringLiteral("ksiazka"), QStringLiteral("edytor"), CookbookPage1->CheckBox2->isChecked());
+    Settings settings;
+    const QString lastBook = CookbookPage1->LastBookPath();
+    if (QFileInfo(lastBook).isFile())
+        settings.setLastBook(lastBook);
+    settings.setExternalEditor(CookbookPage1->CheckBox2->isChecked());
 }

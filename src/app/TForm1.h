@@ -1,16 +1,18 @@
 #pragma once
 
+#include "platform/PageId.h"
+
 #include <QDate>
 #include <QMainWindow>
 
 class BrinePage;
+class CalculatorPage;
 class CookbookPage;
 class DecimalInputFilter;
 class DryCuringPage;
 class FishPage;
 class ImageLinkButton;
 class LabelFontMenu;
-class PageBackground;
 class QAction;
 class QMenu;
 class QTabWidget;
@@ -45,17 +47,12 @@ public:
     void Oprogramie1Click();
 
     int activePage() const;
+    // The calculator page showing, or nullptr on the cookbook page.
+    CalculatorPage *activeCalculatorPage() const;
     QAction *action(const QString &objectName) const;
 
-    QString LastBookPath;
+    // Colour of the recipe editor's edit controls, as the settings file keeps it.
     int ControlColour = int(0x80000005);
-    int SelectedLabel = 0;
-    int MinBrineConcentration = 4;
-    // Own dry-curing proportions as typed (g per kg): curing salt, pepper, allspice.
-    struct OwnDryTexts
-    {
-        QString salt, pepper, allspice;
-    } OwnDry;
 
     QTabWidget *PageControl1;
     TmxCalendar *mxCalendar1;
@@ -87,7 +84,6 @@ private:
 
     DecimalInputFilter *m_decimalFilter;
     LabelFontMenu *m_labelFonts = nullptr;
-    QList<PageBackground *> m_backgrounds;
+    QList<CalculatorPage *> m_pages; // in tab order
     QDate m_lastCalendarDate;
-    QDate m_lastSelectionEnd;
 };

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/CalculatorPage.h"
 #include "app/CookbookPage.h"
 #include "app/DryCuringPage.h"
 #include "app/LabelFontMenu.h"
@@ -125,8 +126,8 @@ void TForm1::buildPopupMenus()
     PopupMenu4 = CookbookPage1->PopupMenu4;
     PopupMenu5 = CookbookPage1->PopupMenu5;
 
-    for (PageBackground *bg : m_backgrounds)
-        connect(bg, &PageBackground::contextMenuWanted, PopupMenu1,
+    for (CalculatorPage *page : std::as_const(m_pages))
+        connect(page->background(), &PageBackground::contextMenuWanted, PopupMenu1,
             [this](const QPoint &pos) { PopupMenu1->popup(pos); });
 }
 

@@ -3,19 +3,16 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <functional>
+
+class CalculatorPage;
 
 // "Zapisz obliczenia": the texts of a calculator page's captions and values, line by line, as a
-// Windows-1250 text file with CR LF line ends. Nothing is computed here; the texts are copied.
+// Windows-1250 text file with CR LF line ends. Nothing is computed here; the page says which
+// texts and in which order.
 
-// Text of a control by its object name (a label's caption, a field's text, a list's chosen item).
-using ControlText = std::function<QString(const QString &objectName)>;
-
-// The file-name stem of a page (0..3); empty for other pages.
-QString exportStem(int page);
 // "Ustawienia z dnia: " + short date and long time (no time at exactly midnight).
 QString exportHeader(const QDateTime &now);
-// The lines of a page (0..3); empty for other pages.
-QStringList exportLines(int page, const ControlText &text, const QDateTime &now);
+// The header, then the page's lines.
+QStringList exportLines(const CalculatorPage &page, const QDateTime &now);
 // The file's bytes. Throws AppError naming the characters Windows-1250 cannot hold.
 QByteArray exportBytes(const QStringList &lines);

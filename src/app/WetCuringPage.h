@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QWidget>
+#include "app/CalculatorPage.h"
+#include "platform/Settings.h"
 
-class DecimalInputFilter;
-class PageBackground;
+#include <QDate>
+
+class FittedLabel;
+class OwnProportionsPanel;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLineEdit;
 class QPushButton;
-class TLabel;
 class TmxCalendar;
 
-// Page 0, "Peklowanie na mokro", with its own-variant panel (Panel8).
-class WetCuringPage : public QWidget
+// Page 0, "Peklowanie na mokro", with its own-variant panel (Panel8). The page follows the month
+// calendar: choosing days highlights them there, and a day picked there sets the days.
+class WetCuringPage : public CalculatorPage
 {
     Q_OBJECT
 
@@ -22,8 +24,18 @@ public:
         TmxCalendar *calendar, QWidget *panelParent, DecimalInputFilter *filter, QWidget *parent);
 
     void PrzeliczMokre();
-    void UlozEtykiety();
+    void recalculate() override { PrzeliczMokre(); }
+    void UlozEtykiety() override;
+    QList<LabelFontGroup> fontGroups() const override;
+    QString exportStem() const override;
+    QStringList exportLines() const override;
+
+    // The own variant as the settings file keeps it.
+    void setOwnVariant(const Settings::OwnWet &own);
     void showOwnPanel();
+    // The calendar poll: a new selection end picked in the calendar sets the days (only while
+    // this page is showing), and the holiday markers take the colour of the chosen day.
+    void followCalendar(bool pageShown);
     // Days list index as the calendar requests it: beyond the list it shows the last item.
     void setDaysFromCalendar(int index);
 
@@ -32,16 +44,15 @@ public:
     void Button9Click();
     void Button10Click();
 
-    PageBackground *Image1;
-    TLabel *Label1, *Label2, *Label26, *Label27, *Label56;
-    TLabel *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10;
-    TLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;
-    TLabel *Label49, *Label50, *Label54, *Label55, *Label57, *Label58, *Label59, *Label60;
+    FittedLabel *Label1, *Label2, *Label26, *Label27, *Label56;
+    FittedLabel *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10;
+    FittedLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;
+    FittedLabel *Label49, *Label50, *Label54, *Label55, *Label57, *Label58, *Label59, *Label60;
     QLineEdit *Edit1;
     QComboBox *ComboBox1;
 
-    QFrame *Panel8;
-    TLabel *Label73, *Label74;
+    OwnProportionsPanel *Panel8;
+    FittedLabel *Label73, *Label74;
     QLineEdit *Edit11, *Edit12;
     QCheckBox *CheckBox1;
     QPushButton *Button9, *Button10;
@@ -50,4 +61,5 @@ private:
     void buildPage(DecimalInputFilter *filter);
     void buildOwnPanel(QWidget *panelParent, DecimalInputFilter *filter);
     TmxCalendar *m_calendar;
+    QDate m_lastSelectionEnd;
 };

@@ -13,17 +13,17 @@ QString ownAmount(const QString &perKgText, Fixed4 meat)
 
 } // namespace
 
-void computeDryCuring(const DryCuringInput &input, const DrySink &sink)
+DryCuringResult computeDryCuring(const DryCuringInput &input)
 {
-    const Fixed4 m = Fixed4::parseOrZero(input.meat);
-
-    sink(DryTarget::OfficialSalt,
-        (m * 18).toGeneral() + QStringLiteral(" - ") + (m * 22).toGeneral() + kGrams);
-    const QString half = (m * Fixed4::fromRaw(5000)).toGeneral() + kGrams;
-    sink(DryTarget::OfficialPepper, half);
-    sink(DryTarget::OfficialAllspice, half);
-
-    sink(DryTarget::OwnSalt, ownAmount(input.ownSalt, m));
-    sink(DryTarget::OwnPepper, ownAmount(input.ownPepper, m));
-    sink(DryTarget::OwnAllspice, ownAmount(input.ownAllspice, m));
+    return calculate<DryTarget>([&input](DryCuringResult &r) {
+        const Fixed4 m = Fixed4::parseOrZero(input.meat);
+        r.add(DryTarget::OfficialSalt,
+            (m * 18).toGeneral() + QStringLiteral(" - ") + (m * 22).toGeneral() + kGrams);
+        const QString half = (m * Fixed4::fromRaw(5000)).toGeneral() + kGrams;
+        r.add(DryTarget::OfficialPepper, half);
+        r.add(DryTarget::OfficialAllspice, half);
+        r.add(DryTarget::OwnSalt, ownAmount(input.ownSalt, m));
+        r.add(DryTarget::OwnPepper, ownAmount(input.ownPepper, m));
+        r.add(DryTarget::OwnAllspice, ownAmount(input.ownAllspice, m));
+    });
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "calc/CalcResult.h"
+
 #include <QString>
-#include <functional>
 
 // Dry curing: curing salt, pepper and allspice for a weight of meat, in the official
 // proportions (18-22 g, 0,5 g, 0,5 g per kg) and in the user's own ones.
@@ -25,9 +26,9 @@ enum class DryTarget {
     OwnAllspice,
 };
 
-using DrySink = std::function<void(DryTarget, const QString &)>;
+using DryCuringResult = CalcResult<DryTarget>;
 
-// Hands the six texts to `sink` one by one. A meat text that is not a number throws AppError
-// before anything is handed over; an own proportion that is not a number (an empty one
-// included) throws after the official texts and the own ones before it, which stay written.
-void computeDryCuring(const DryCuringInput &input, const DrySink &sink);
+// The six texts in order. A meat text that is not a number gives no texts and the error; an own
+// proportion that is not a number (an empty one included) gives the official texts and the own
+// ones before it, and the error.
+DryCuringResult computeDryCuring(const DryCuringInput &input);

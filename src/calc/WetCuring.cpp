@@ -91,16 +91,15 @@ QString StezenieTekst(Fixed4 water, Fixed4 salt)
     return p.format("0.00");
 }
 
-QString CukierTekst(Fixed4 water, const WetSink &sink)
+QString CukierTekst(Fixed4 water)
 {
-    sink(WetTarget::SecondSugarCaption, wettext::SugarCaption);
     const i128 scale = Fixed4::Scale;
     const Fixed4 a = Fixed4::fromRatio(i128(water.raw()) * 1000, 99 * scale);
     const Fixed4 b = Fixed4::fromRatio(i128(water.raw()) * 2000, 98 * scale);
     return a.format("0.0") + QStringLiteral(" - ") + b.format("0.0") + QStringLiteral(" g");
 }
 
-QString CukierWlasnyTekst(Fixed4 water, const QString &ownSugar, const WetSink &sink)
+OwnSugar CukierWlasnyTekst(Fixed4 water, const QString &ownSugar, QString *captionOut)
 {
     const Fixed4 s = Fixed4::parse(ownSugar);
     Fixed4 p1 = (s - d(15000)) + g(1);
@@ -109,23 +108,25 @@ QString CukierWlasnyTekst(Fixed4 water, const QString &ownSugar, const WetSink &
         p1 = Fixed4();
     if (p2.isNegative())
         p2 = Fixed4();
-    sink(WetTarget::SecondSugarCaption,
-        QStringLiteral("Opcjonalnie cukier ") + p1.format("0.0") + QStringLiteral("-")
-            + p2.format("0.0") + QStringLiteral("%:"));
+    OwnSugar out;
+    out.caption = QStringLiteral("Opcjonalnie cukier ") + p1.format("0.0") + QStringLiteral("-")
+        + p2.format("0.0") + QStringLiteral("%:");
+    if (captionOut)
+        *captionOut = out.caption;
     // p × water × 1000 / (100 − p), exact, rounded once.
     const i128 scale = Fixed4::Scale;
     auto grams = [&](Fixed4 p) {
         return Fixed4::fromRatio(calcmath::mul(calcmath::mul(p.raw(), water.raw()), 1000),
             scale * (100 * scale - p.raw()));
     };
-    const Fixed4 g1 = grams(p1);
-    const Fixed4 g2 = grams(p2);
-    return g1.format("0.0") + QStringLiteral(" - ") + g2.format("0.0") + QStringLiteral(" g");
+    out.text = grams(p1).format("0.0") + QStringLiteral(" - ") + grams(p2).format("0.0")
+        + QStringLiteral(" g");
+    return out;
 }
 
 namespace {
 
-void computeInOrder(const WetCuringInput &in, const WetSink &sink)
+void computeInOrder(const WetCuringInput &in, WetCuringResult &r)
 {
     const Fixed4 m = Fixed4::parseOrZero(in.meat);
     const WetRow &row = wetRowForIndex(in.daysIndex);
@@ -133,62 +134,57 @@ void computeInOrder(const WetCuringInput &in, const WetSink &sink)
         return;
 
     const Fixed4 water = m * row.water;
-    sink(WetTarget::SaltySalt, saltRange(m * row.saltLow, m * row.saltHigh));
-    sink(WetTarget::SaltyWater, water.toGeneral() + QStringLiteral(" l."));
-    sink(WetTarget::SaltyInjections, injections(row.injectionsSalty, m));
-    sink(WetTarget::SaltyMassage, massage(row));
-    sink(WetTarget::SaltyConcentration,
+    r.add(WetTarget::SaltySalt, saltRange(m * row.saltLow, m * row.saltHigh));
+    r.add(WetTarget::SaltyWater, water.toGeneral() + QStringLiteral(" l."));
+    r.add(WetTarget::SaltyInjections, injections(row.injectionsSalty, m));
+    r.add(WetTarget::SaltyMassage, massage(row));
+    r.add(WetTarget::SaltyConcentration,
         StezenieTekst(water, m * row.saltLow) + QStringLiteral(" - ")
             + StezenieTekst(water, m * row.saltHigh) + QStringLiteral(" %"));
-    sink(WetTarget::SaltySugar, CukierTekst(water, sink));
+    r.add(WetTarget::SecondSugarCaption, wettext::SugarCaption);
+    r.add(WetTarget::SaltySugar, CukierTekst(water));
 
     Fixed4 f;
     if (in.ownVariant) {
-        sink(WetTarget::SecondHeader, wettext::OwnHeader);
+        r.add(WetTarget::SecondHeader, wettext::OwnHeader);
         f = Fixed4::parse(in.ownSalt) / g(78);
     } else {
-        sink(WetTarget::SecondHeader, wettext::LessHeader);
+        r.add(WetTarget::SecondHeader, wettext::LessHeader);
         f = row.lessFactor;
     }
     const Fixed4 lowPerKg = roundProduct(row.saltLow, f);
     const Fixed4 highPerKg = roundProduct(row.saltHigh, f);
-    sink(WetTarget::SecondSalt, saltRange(lowPerKg * m, roundProduct(m, row.saltHigh, f)));
-    sink(WetTarget::SecondWater, water.toGeneral() + QStringLiteral(" l."));
-    sink(WetTarget::SecondInjections, injections(row.injectionsLess, m));
-    sink(WetTarget::SecondMassage, massage(row));
-    sink(WetTarget::SecondConcentration,
+    r.add(WetTarget::SecondSalt, saltRange(lowPerKg * m, roundProduct(m, row.saltHigh, f)));
+    r.add(WetTarget::SecondWater, water.toGeneral() + QStringLiteral(" l."));
+    r.add(WetTarget::SecondInjections, injections(row.injectionsLess, m));
+    r.add(WetTarget::SecondMassage, massage(row));
+    r.add(WetTarget::SecondConcentration,
         StezenieTekst(water, lowPerKg * m) + QStringLiteral(" - ")
             + StezenieTekst(water, highPerKg * m) + QStringLiteral(" %"));
     if (in.ownVariant) {
-        sink(WetTarget::SecondSugar, CukierWlasnyTekst(water, in.ownSugar, sink));
+        QString caption;
+        try {
+            const OwnSugar sugar = CukierWlasnyTekst(water, in.ownSugar, &caption);
+            r.add(WetTarget::SecondSugarCaption, sugar.caption);
+            r.add(WetTarget::SecondSugar, sugar.text);
+        } catch (const AppError &) {
+            if (!caption.isEmpty())
+                r.add(WetTarget::SecondSugarCaption, caption);
+            throw;
+        }
     } else {
         // m × water × factor as one exact value
         const i128 scale = Fixed4::Scale;
         const Fixed4 lessWater
             = Fixed4::fromRatio(i128(m.raw()) * row.water.raw() * f.raw(), scale * scale * scale);
-        sink(WetTarget::SecondSugar, CukierTekst(lessWater, sink));
+        r.add(WetTarget::SecondSugarCaption, wettext::SugarCaption);
+        r.add(WetTarget::SecondSugar, CukierTekst(lessWater));
     }
 }
 
 } // namespace
 
-void computeWetCuring(const WetCuringInput &in, const WetSink &sink)
+WetCuringResult computeWetCuring(const WetCuringInput &in)
 {
-    // Texts are gathered first: an overflow anywhere writes none of them, while an error the
-    // user can mend (a field that is not a number, a division by zero) leaves the texts computed
-    // before it written, as the page has always done.
-    std::vector<std::pair<WetTarget, QString>> texts;
-    const WetSink gather
-        = [&texts](WetTarget target, const QString &text) { texts.emplace_back(target, text); };
-    try {
-        computeInOrder(in, gather);
-    } catch (const OverflowError &) {
-        throw;
-    } catch (...) {
-        for (const auto &[target, text] : texts)
-            sink(target, text);
-        throw;
-    }
-    for (const auto &[target, text] : texts)
-        sink(target, text);
+    return calculate<WetTarget>([&in](WetCuringResult &r) { computeInOrder(in, r); });
 }

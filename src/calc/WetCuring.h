@@ -1,10 +1,10 @@
 #pragma once
 
+#include "calc/CalcResult.h"
 #include "core/Fixed4.h"
 
 #include <QString>
 #include <array>
-#include <functional>
 
 // The wet-curing calculator: curing salt, water, injections, massage, brine strength and sugar
 // for a weight of meat and 1 to 14 days, in the salty variant and either the less salty or the
@@ -51,19 +51,25 @@ enum class WetTarget {
     SecondSugar,
 };
 
-using WetSink = std::function<void(WetTarget, const QString &)>;
+using WetCuringResult = CalcResult<WetTarget>;
 
-// Writes the texts in the order a user sees them fill in. An unparsable field or a division by
-// zero throws AppError; the texts handed over before it stay written. A result too large for
-// Fixed4 throws OverflowError before any text is handed over. Zero meat writes nothing.
-void computeWetCuring(const WetCuringInput &input, const WetSink &sink);
+// The texts in the order a user sees them fill in. Zero meat gives none. A field that is not a
+// number or a division by zero ends the calculation: the result holds the texts computed before
+// it and the error. A result too large for Fixed4 gives no texts at all, only the error.
+WetCuringResult computeWetCuring(const WetCuringInput &input);
 
 // Brine strength in percent for water in litres and salt in grams, as "0.00".
 QString StezenieTekst(Fixed4 water, Fixed4 salt);
-// Sugar range for 1-2 % of the brine; sets the second block's sugar caption back to default.
-QString CukierTekst(Fixed4 water, const WetSink &sink);
-// Sugar range around the user's own percentage; rewrites the second block's sugar caption.
-QString CukierWlasnyTekst(Fixed4 water, const QString &ownSugar, const WetSink &sink);
+// Sugar range for 1-2 % of the brine (the second block's caption goes back to SugarCaption).
+QString CukierTekst(Fixed4 water);
+// Sugar range around the user's own percentage, and the caption that goes with it.
+struct OwnSugar
+{
+    QString caption;
+    QString text;
+};
+// The caption is ready before the amounts: *caption gets it even when the amounts then fail.
+OwnSugar CukierWlasnyTekst(Fixed4 water, const QString &ownSugar, QString *caption = nullptr);
 
 namespace wettext {
 inline const QString SaltyHeader

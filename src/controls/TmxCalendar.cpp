@@ -157,6 +157,13 @@ void TmxCalendar::sizeMarkers()
     const QSize cell = cellSize();
     for (QLabel *marker : {Panel9, Panel10, Panel11})
         marker->resize(cell);
+    Panel9->move(cell.width() + 4, 6 * cell.height() + 30);
+}
+
+void TmxCalendar::colourMarkersForSelectedDay()
+{
+    for (QLabel *marker : {Panel9, Panel10, Panel11})
+        setMarkerColor(marker, marker->text().toInt() != Day() ? QColor(Qt::red) : SelectedColor());
 }
 
 void TmxCalendar::markHolidays(int year, int month, int day)

@@ -43,7 +43,10 @@ public:
     QLabel *Panel9 = nullptr;
     QLabel *Panel10 = nullptr;
     QLabel *Panel11 = nullptr;
+    // Sizes the markers to one day cell and puts the first at its resting place.
     void sizeMarkers();
+    // Red for a marker of another day, the selection colour for the marker of the chosen day.
+    void colourMarkersForSelectedDay();
     void markHolidays(int year, int month, int day);
     void setMarkerColor(QLabel *marker, const QColor &color);
 

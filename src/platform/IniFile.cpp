@@ -87,7 +87,7 @@ bool IniFile::readBool(const QString &section, const QString &key, bool def) con
     return readInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+void IniFile::setString(const QString &section, const QString &key, const QString &value)
 {
     bool lossless = true;
     const QByteArray encoded = win1250::encode(value, &lossless);
@@ -97,20 +97,37 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
                            "nie mieszczą się w stronie kodowej Windows-1250.")
                 .arg(value, m_path, win1250::unencodable(value)));
     d->ini.SetValue(bytes(section).constData(), bytes(key).constData(), encoded.constData());
-    flush();
+}
+
+void IniFile::setInteger(const QString &section, const QString &key, int value)
+{
+    setString(section, key, QString::number(value));
+}
+
+void IniFile::setBool(const QString &section, const QString &key, bool value)
+{
+    setString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    setString(section, key, value);
+    save();
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)
 {
-    writeString(section, key, QString::number(value));
+    setInteger(section, key, value);
+    save();
 }
 
 void IniFile::writeBool(const QString &section, const QString &key, bool value)
 {
-    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    setBool(section, key, value);
+    save();
 }
 
-void IniFile::flush()
+void IniFile::save()
 {
     std::string out;
     if (d->ini.Save(out) < 0)

@@ -24,16 +24,23 @@ public:
     // A non-zero integer is true, zero false, anything else the default.
     bool readBool(const QString &section, const QString &key, bool def) const;
 
-    // Throw AppError "Unable to write to <path>" when the file cannot be written.
+    // Each writes the whole file at once. Throw AppError "Unable to write to <path>" when the
+    // file cannot be written.
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);
+
+    // Values set in memory only; save() then writes them in one go, so a group of keys reaches
+    // the disk whole or not at all.
+    void setString(const QString &section, const QString &key, const QString &value);
+    void setInteger(const QString &section, const QString &key, int value);
+    void setBool(const QString &section, const QString &key, bool value);
+    void save();
 
     // Integer text as the file holds it, parsed by the rule of readInteger.
     static bool parseInteger(const QString &text, int *value);
 
 private:
-    void flush();
     struct Data;
     std::unique_ptr<Data> d;
     QString m_path;

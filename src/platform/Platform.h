@@ -42,7 +42,19 @@ public:
     virtual QStringList openPictures(const FileDialog &dialog) = 0;
     virtual QString saveFile(const FileDialog &dialog) = 0;
 
-    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
+    // A font with its colour, as a font dialog offers both.
+    struct FontChoice
+    {
+        FontChoice() = default;
+        // A choice that keeps the colour it started with (colour invalid).
+        FontChoice(const QFont &f, const QColor &c = QColor())
+            : font(f)
+            , color(c)
+        { }
+        QFont font;
+        QColor color;
+    };
+    virtual std::optional<FontChoice> chooseFont(const FontChoice &initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
 
     // Default printer, no dialog. hasPrinter() tells whether there is one at all.

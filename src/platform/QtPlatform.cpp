@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/FontColourDialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -117,13 +119,12 @@ QString QtPlatform::saveFile(const FileDialog &d)
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QFont> QtPlatform::chooseFont(const QFont &initial)
+std::optional<Platform::FontChoice> QtPlatform::chooseFont(const FontChoice &initial)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
-    if (!ok)
+    FontColourDialog dialog(initial.font, initial.color, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return font;
+    return FontChoice(dialog.selectedFont(), dialog.selectedColour());
 }
 
 std::optional<QColor> QtPlatform::chooseColor(const QColor &initial)

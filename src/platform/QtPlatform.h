@@ -12,7 +12,7 @@ public:
     QString openFile(const FileDialog &dialog) override;
     QStringList openPictures(const FileDialog &dialog) override;
     QString saveFile(const FileDialog &dialog) override;
-    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     bool hasPrinter() override;
     void print(const QTextDocument &document, const QString &jobName) override;

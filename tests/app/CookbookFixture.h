@@ -3,9 +3,9 @@
 #include "TestEnv.h"
 #include "app/CookbookPage.h"
 #include "app/DecimalInputFilter.h"
+#include "app/FittedLabel.h"
 #include "app/PhotoBox.h"
 #include "app/RecipeView.h"
-#include "app/TLabel.h"
 
 #include <QApplication>
 #include <QDir>

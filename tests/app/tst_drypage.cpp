@@ -1,5 +1,7 @@
 #include "FormFixture.h"
 
+#include "app/OwnProportionsPanel.h"
+
 #include "app/DryCuringPage.h"
 #include "core/Clock.h"
 #include "platform/IniFile.h"

@@ -1,5 +1,7 @@
 #include "FormFixture.h"
 
+#include "app/OwnProportionsPanel.h"
+
 #include "app/CookbookPage.h"
 #include "app/ImageLinkButton.h"
 #include "app/PageBackground.h"
@@ -155,11 +157,12 @@ void TestMainWindow::webButtonsOpenThroughPlatform()
 void TestMainWindow::freshStartDefaults()
 {
     FormFixture f(false);
-    QCOMPARE(f.form->LastBookPath, f.env.dir() + QStringLiteral("/Moja książka.xml"));
+    QCOMPARE(
+        f.form->CookbookPage1->LastBookPath(), f.env.dir() + QStringLiteral("/Moja książka.xml"));
     QCOMPARE(f.form->ControlColour, int(0x80000005));
-    QCOMPARE(f.form->OwnDry.salt, QStringLiteral("20"));
-    QCOMPARE(f.form->OwnDry.pepper, QStringLiteral("0,5"));
-    QCOMPARE(f.form->OwnDry.allspice, QStringLiteral("0,5"));
+    QCOMPARE(f.get<QLineEdit>("Edit6")->text(), QStringLiteral("20"));
+    QCOMPARE(f.get<QLineEdit>("Edit8")->text(), QStringLiteral("0,5"));
+    QCOMPARE(f.get<QLineEdit>("Edit9")->text(), QStringLiteral("0,5"));
     QCOMPARE(f.get<QLineEdit>("Edit1")->text(), QStringLiteral("1"));
     QCOMPARE(f.form->WetPage->ComboBox1->count(), 14);
     QCOMPARE(f.form->WetPage->ComboBox1->itemText(0), QStringLiteral("1 dzień"));
@@ -192,7 +195,7 @@ void TestMainWindow::storedFontsComeBack()
     QCOMPARE(
         f.get("Label3")->font().pointSize(), f.form->font().pointSize()); // other groups untouched
     QCOMPARE(f.form->ControlColour, 0x00FF00);
-    QCOMPARE(f.form->LastBookPath, QStringLiteral("/dom/przepisy.xml"));
+    QCOMPARE(f.form->CookbookPage1->LastBookPath(), QStringLiteral("/dom/przepisy.xml"));
 }
 
 void TestMainWindow::storedBackgroundPaths()
@@ -227,7 +230,7 @@ void TestMainWindow::closeWritesBookAndEditorFlag()
 
     // With the book gone, the remembered path stays as it was.
     f.restart();
-    f.form->LastBookPath = f.env.file("usunieta.xml");
+    QVERIFY(QFile::remove(f.env.file("Moja książka.xml")));
     f.form->CookbookPage1->CheckBox2->setChecked(true);
     f.form->close();
     QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "edytor", ""),
@@ -254,7 +257,7 @@ void TestMainWindow::rememberedBookOpensAtStart()
     IniFile(f.env.file("Ustawienia.ini")).writeString("ksiazka", "baza", book);
     f.restart();
     QCOMPARE(f.form->windowTitle(), QStringLiteral("Solvarin autor Orvendal : przepisy"));
-    QCOMPARE(f.form->LastBookPath, book);
+    QCOMPARE(f.form->CookbookPage1->LastBookPath(), book);
     QVERIFY(f.form->CookbookPage1->ListBox1->count() >= 12);
     f.form->close();
     QCOMPARE(IniFile(f.env.file("Ustawienia.ini")).readString("ksiazka", "baza", ""), book);
@@ -278,17 +281,18 @@ void TestMainWindow::bookMenuCommands()
     f.env.platform.fileAnswers.enqueue(book);
     f.form->action("Otworz1")->trigger();
     QCOMPARE(f.form->windowTitle(), QStringLiteral("Solvarin autor Orvendal Velmaro: babci"));
-    QCOMPARE(f.form->LastBookPath, book);
+    QCOMPARE(f.form->CookbookPage1->LastBookPath(), book);
 
     const QString copy = f.env.file("kopia.xml");
     f.env.platform.fileAnswers.enqueue(copy);
     f.form->action("Zapiszjako1")->trigger();
-    QCOMPARE(f.form->LastBookPath, copy);
+    QCOMPARE(f.form->CookbookPage1->LastBookPath(), copy);
     QCOMPARE(f.form->CookbookPage1->BookPath(), copy);
 
     f.form->action("Nowa1")->trigger();
     QVERIFY(f.form->CookbookPage1->BookPath().isEmpty());
-    QCOMPARE(f.form->LastBookPath, copy); // a new book does not change the remembered one
+    QCOMPARE(f.form->CookbookPage1->LastBookPath(),
+        copy); // a new book does not change the remembered one
     f.form->action("Zapisz1")->trigger(); // no path yet: asks, and the answer is cancel
     QCOMPARE(f.env.platform.fileDialogs.last().filter, QStringLiteral("Książka|*.xml"));
 }

@@ -1,5 +1,7 @@
 #include "FormFixture.h"
 
+#include "app/OwnProportionsPanel.h"
+
 #include "app/WetCuringPage.h"
 #include "controls/TmxCalendar.h"
 #include "core/Clock.h"

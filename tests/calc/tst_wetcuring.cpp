@@ -10,13 +10,14 @@ namespace {
 
 Texts run(const WetCuringInput &in, QString *error = nullptr)
 {
+    const WetCuringResult r = computeWetCuring(in);
     Texts out;
-    try {
-        computeWetCuring(in, [&](WetTarget t, const QString &text) { out[int(t)] = text; });
-    } catch (const AppError &e) {
+    for (const auto &[t, text] : r.texts)
+        out[int(t)] = text;
+    if (r.error) {
         if (!error)
-            throw;
-        *error = e.message();
+            r.raise();
+        *error = r.error->message();
     }
     return out;
 }

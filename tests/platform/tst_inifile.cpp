@@ -1,7 +1,7 @@
 #include "TestEnv.h"
 #include "core/AppError.h"
-#include "platform/FontSettings.h"
 #include "platform/IniFile.h"
+#include "platform/Settings.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -203,17 +203,14 @@ void TestIniFile::fontRoundTrip()
     font.font.setUnderline(true);
     font.color = 0x0000FF; // red in BBGGRR
     font.charSet = 238;
-    {
-        IniFile ini(path);
-        ZapiszCzcionke(4, ini, font);
-    }
+    Settings(path).ZapiszCzcionke(4, font);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(),
         QByteArray("[Czcionka4]\r\nkolor=255\r\nwielkosc=13\r\nNazwa=DejaVu Serif\r\n"
                    "CharSet=238\r\nStyl=5\r\n"));
     StoredFont read = StoredFont::of(&target);
-    CzytajCzcionke(4, IniFile(path), read);
+    Settings(path).CzytajCzcionke(4, read);
     read.applyTo(&target);
     QCOMPARE(target.font().family(), QStringLiteral("DejaVu Serif"));
     QCOMPARE(target.font().pointSize(), 13);
@@ -233,13 +230,13 @@ void TestIniFile::fontSectionWithMissingKeys()
     QFont base("DejaVu Sans", 11);
     label.setFont(base);
     StoredFont font = StoredFont::of(&label);
-    CzytajCzcionke(2, IniFile(path), font);
+    Settings(path).CzytajCzcionke(2, font);
     QCOMPARE(font.font.pointSize(), 11);
     QCOMPARE(font.font.family(), QStringLiteral("DejaVu Sans"));
     QVERIFY(font.font.italic());
     // A group without a section keeps everything.
     StoredFont untouched = StoredFont::of(&label);
-    CzytajCzcionke(7, IniFile(path), untouched);
+    Settings(path).CzytajCzcionke(7, untouched);
     QVERIFY(!untouched.font.italic());
 }
 

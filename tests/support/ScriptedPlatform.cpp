@@ -35,10 +35,11 @@ QString ScriptedPlatform::saveFile(const FileDialog &dialog)
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
-std::optional<QFont> ScriptedPlatform::chooseFont(const QFont &initial)
+std::optional<Platform::FontChoice> ScriptedPlatform::chooseFont(const FontChoice &initial)
 {
     ++fontDialogs;
-    fontDialogInitial << initial;
+    fontDialogInitial << initial.font;
+    fontDialogInitialColours << initial.color;
     return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
 }
 

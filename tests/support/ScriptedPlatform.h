@@ -28,12 +28,13 @@ public:
     int fontDialogs = 0;
     int colorDialogs = 0;
     QList<QFont> fontDialogInitial;
+    QList<QColor> fontDialogInitialColours;
 
     // What to answer.
     QQueue<Answer> answers;
     QQueue<QString> fileAnswers;
     QQueue<QStringList> pictureAnswers;
-    QQueue<std::optional<QFont>> fontAnswers;
+    QQueue<std::optional<FontChoice>> fontAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
     QQueue<std::function<int(QDialog &)>> modalScripts;
     bool printerPresent = true;
@@ -44,7 +45,7 @@ public:
     QString openFile(const FileDialog &dialog) override;
     QStringList openPictures(const FileDialog &dialog) override;
     QString saveFile(const FileDialog &dialog) override;
-    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     bool hasPrinter() override { return printerPresent; }
     void print(const QTextDocument &document, const QString &jobName) override;

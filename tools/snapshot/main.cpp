@@ -2,6 +2,7 @@
 // platform, so the pages can be looked at without a desktop. Usage: snapshot <output folder>
 #include "app/CookbookPage.h"
 #include "app/DryCuringPage.h"
+#include "app/OwnProportionsPanel.h"
 #include "app/PhotoBox.h"
 #include "app/TForm1.h"
 #include "app/TForm2.h"

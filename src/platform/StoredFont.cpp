@@ -1,6 +1,4 @@
-#include "platform/FontSettings.h"
-
-#include "platform/IniFile.h"
+#include "platform/StoredFont.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -87,37 +85,4 @@ void StoredFont::applyTo(QWidget *widget) const
     widget->setPalette(palette);
     widget->setProperty(kColorProperty, color);
     widget->setProperty(kCharSetProperty, charSet);
-}
-
-static QString sectionName(int n)
-{
-    return QStringLiteral("Czcionka%1").arg(n);
-}
-
-void CzytajCzcionke(int n, const IniFile &file, StoredFont &f)
-{
-    const QString section = sectionName(n);
-    if (!file.sectionExists(section))
-        return;
-    f.color = file.readInteger(section, QStringLiteral("kolor"), f.color);
-    const int pointSize = f.font.pointSize() > 0 ? f.font.pointSize() : qRound(f.font.pointSizeF());
-    const int size = file.readInteger(section, QStringLiteral("wielkosc"), pointSize);
-    if (size > 0 && size <= 400)
-        f.font.setPointSize(size);
-    const QString family = file.readString(section, QStringLiteral("Nazwa"), f.font.family());
-    if (!family.trimmed().isEmpty())
-        f.font.setFamily(family);
-    f.charSet = file.readInteger(section, QStringLiteral("CharSet"), f.charSet) & 0xFF;
-    setStyleBits(f.font, file.readInteger(section, QStringLiteral("Styl"), styleBits(f.font)));
-}
-
-void ZapiszCzcionke(int n, IniFile &file, const StoredFont &f)
-{
-    const QString section = sectionName(n);
-    const int pointSize = f.font.pointSize() > 0 ? f.font.pointSize() : qRound(f.font.pointSizeF());
-    file.writeInteger(section, QStringLiteral("kolor"), f.color);
-    file.writeInteger(section, QStringLiteral("wielkosc"), pointSize);
-    file.writeString(section, QStringLiteral("Nazwa"), f.font.family());
-    file.writeInteger(section, QStringLiteral("CharSet"), f.charSet & 0xFF);
-    file.writeInteger(section, QStringLiteral("Styl"), styleBits(f.font));
 }

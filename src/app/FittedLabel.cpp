@@ -1,26 +1,28 @@
-#include "app/TLabel.h"
+#include "app/FittedLabel.h"
 
 #include <QEvent>
 
-TLabel::TLabel(const QString &name, const QString &text, QWidget *parent)
+FittedLabel::FittedLabel(const QString &name, const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     setObjectName(name);
     setTextFormat(Qt::PlainText);
-    fitText();
+    fitNow();
 }
 
-void TLabel::setText(const QString &text)
+void FittedLabel::fit()
 {
-    if (text == QLabel::text())
-        return;
-    QLabel::setText(text);
-    fitText();
+    // Every label of a page is asked whenever one of them changes; an unchanged one still shares
+    // its text with the fitted copy, which answers without comparing characters.
+    const QString t = text();
+    if (t.constData() != m_fittedText.constData() && t != m_fittedText)
+        fitNow();
 }
 
-void TLabel::fitText()
+void FittedLabel::fitNow()
 {
     const QString t = text();
+    m_fittedText = t;
     if (t.contains(u'\n') || t.contains(u'\r') || wordWrap()) {
         adjustSize();
         return;
@@ -35,15 +37,9 @@ void TLabel::fitText()
     resize(width + m + (t.isEmpty() ? 0 : 2), fm.height() + m);
 }
 
-int TLabel::number() const
-{
-    const QString name = objectName();
-    return name.startsWith(QLatin1String("Label")) ? name.mid(5).toInt() : 0;
-}
-
-void TLabel::changeEvent(QEvent *event)
+void FittedLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        fitText();
+        fitNow();
 }

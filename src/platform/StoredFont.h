@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 
-class IniFile;
 class QWidget;
 
 // Colours as the settings file stores them: 0x00BBGGRR, or a negative value naming a system
@@ -26,8 +25,3 @@ struct StoredFont
 // Style bits: 1 bold, 2 italic, 4 underline, 8 strike-out.
 int styleBits(const QFont &font);
 void setStyleBits(QFont &font, int bits);
-
-// Reads section "Czcionka<n>" when it exists; each key defaults to the font's current value.
-void CzytajCzcionke(int n, const IniFile &file, StoredFont &font);
-// Writes the five keys of section "Czcionka<n>" in the order kolor, wielkosc, Nazwa, CharSet, Styl.
-void ZapiszCzcionke(int n, IniFile &file, const StoredFont &font);
