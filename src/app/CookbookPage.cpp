@@ -1,10 +1,11 @@
 #include "app/CookbookPage.h"
 
 #include "app/CookbookFonts.h"
-#include "app/DecimalInputFilter.h"
 #include "app/FittedLabel.h"
 #include "app/PhotoBox.h"
 #include "app/PhotoFolder.h"
+#include "app/RecipeBrowser.h"
+#include "app/RecipePane.h"
 #include "app/RecipeView.h"
 #include "cookbook/RecipeRenderer.h"
 #include "cookbook/ShownText.h"
@@ -24,10 +25,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMetaMethod>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -39,15 +37,6 @@ constexpr int kBrowserWidth = 214;
 const QString kCaution = QStringLiteral("Uwaga");
 const QString kBookFilter = QStringLiteral("Książka|*.xml");
 
-QString pdfNameFor(const QString &title)
-{
-    QString name = title.trimmed();
-    for (QChar &c : name)
-        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 32)
-            c = u'_';
-    return (name.isEmpty() ? QStringLiteral("przepis") : name) + QStringLiteral(".pdf");
-}
-
 } // namespace
 
 CookbookPage::CookbookPage(DecimalInputFilter *filter, QWidget *parent)
@@ -56,32 +45,60 @@ CookbookPage::CookbookPage(DecimalInputFilter *filter, QWidget *parent)
 {
     buildHolders();
     buildMenus();
-    buildPage(filter);
+    Browser = new RecipeBrowser(m_book, filter, this);
+    Browser->setFixedWidth(kBrowserWidth);
+    Pane = new RecipePane(PopupMenu5, this);
+    auto *page = new QHBoxLayout(this);
+    page->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    page->setSpacing(kMargin);
+    page->addWidget(Browser);
+    page->addWidget(Pane, 1);
+
+    TreeView1 = Browser->TreeView1;
+    ListBox1 = Browser->ListBox1;
+    Label77 = Browser->Label77;
+    Edit13 = Browser->Edit13;
+    CheckBox2 = Browser->CheckBox2;
+    RichEdit1 = Pane->RichEdit1;
+    PhotoBox1 = Pane->PhotoBox1;
+    WwwButton = Pane->WwwButton;
+
+    connect(Browser, &RecipeBrowser::recipeChosen, this, [this](int index) {
+        if (index >= 0)
+            CurrentRecipeIndex = index;
+        showRecipe(CurrentRecipeIndex);
+    });
+    connect(Browser, &RecipeBrowser::nothingChosen, this, &CookbookPage::clearView);
+    connect(Browser, &RecipeBrowser::selectionChanged, this, &CookbookPage::selectionChanged);
+    connect(Browser, &RecipeBrowser::listMenuWanted, PopupMenu4,
+        [this](const QPoint &pos) { PopupMenu4->popup(pos); });
+    connect(
+        Browser, &RecipeBrowser::portionsEdited, this, handler(this, &CookbookPage::Edit13Change));
+    connect(Browser, &RecipeBrowser::portionsCaptionClicked, this,
+        handler(this, &CookbookPage::Label77Click));
+    connect(WwwButton, &QPushButton::clicked, this, handler(this, &CookbookPage::WwwButtonClick));
+    connect(PhotoBox1, &PhotoBox::pressed, this, handler(this, &CookbookPage::PhotoBoxMouseDown));
 }
 
 CookbookPage::~CookbookPage() = default;
 
 void CookbookPage::buildHolders()
 {
-    FittedLabel **holders[] = {
-        &Label80, &Label81, &Label82, &Label83, &Label84, &Label85, &Label86, &Label87, &Label90};
     const char *roles[] = {"Tytul przepisu", "Opis informacji", "Informacje", "Skladniki",
         "Ilosc skladnika", "Opis skladnika", "Opis przepisu", "Okno", "Kontrolek"};
     for (int g = CookbookFonts::FirstGroup; g <= CookbookFonts::LastGroup; ++g) {
-        const int i = g - CookbookFonts::FirstGroup;
-        auto *label = new FittedLabel(QStringLiteral("Label%1").arg(CookbookFonts::holderLabel(g)),
-            QString::fromLatin1(roles[i]), this);
-        CookbookFonts::defaultFont(g).applyTo(label);
-        label->hide();
-        *holders[i] = label;
+        auto *holder = new FittedLabel(QStringLiteral("Label%1").arg(CookbookFonts::holderLabel(g)),
+            QString::fromLatin1(roles[g - CookbookFonts::FirstGroup]), this);
+        CookbookFonts::defaultFont(g).applyTo(holder);
+        holder->hide();
+        m_fontHolders << holder;
     }
 }
 
 void CookbookPage::readFonts(const Settings &settings)
 {
     for (int g = CookbookFonts::FirstGroup; g <= CookbookFonts::LastGroup; ++g) {
-        auto *holder
-            = findChild<QLabel *>(QStringLiteral("Label%1").arg(CookbookFonts::holderLabel(g)));
+        FittedLabel *holder = m_fontHolders[g - CookbookFonts::FirstGroup];
         StoredFont font = StoredFont::of(holder);
         settings.CzytajCzcionke(g, font);
         font.applyTo(holder);
@@ -127,128 +144,19 @@ void CookbookPage::buildMenus()
     });
 }
 
-void CookbookPage::buildPage(DecimalInputFilter *filter)
-{
-    TreeView1 = new QTreeWidget(this);
-    TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setHeaderHidden(true);
-    TreeView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    TreeView1->setIndentation(35);
-    TreeView1->setIconSize(QSize(16, 16));
-
-    Label77 = new FittedLabel(QStringLiteral("Label77"), QStringLiteral("Porcje"), this);
-    QFont captionFont = Label77->font();
-    captionFont.setPixelSize(16);
-    Label77->setFont(captionFont);
-    Label77->installEventFilter(this);
-
-    Edit13 = new QLineEdit(QStringLiteral("1"), this);
-    Edit13->setObjectName(QStringLiteral("Edit13"));
-    Edit13->setToolTip(QStringLiteral("Wpisz inną ilosc"));
-    QFont fieldFont = Edit13->font();
-    fieldFont.setPixelSize(19);
-    Edit13->setFont(fieldFont);
-    Edit13->setAlignment(Qt::AlignRight);
-    filter->attach(Edit13);
-
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    ListBox1->viewport()->installEventFilter(this);
-
-    CheckBox2 = new QCheckBox(QStringLiteral("Edytor zewnętrzny"), this);
-    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-
-    PhotoBox1 = new PhotoBox(QStringLiteral("PhotoBox1"), this);
-
-    WwwButton = new QPushButton(QStringLiteral("Strona www"), this);
-    WwwButton->setObjectName(QStringLiteral("WwwButton"));
-    WwwButton->setEnabled(false);
-
-    RichEdit1 = new RecipeView(QStringLiteral("RichEdit1"), this);
-    RichEdit1->setPopupMenu(PopupMenu5);
-
-    auto *portions = new QHBoxLayout;
-    portions->setSpacing(8);
-    portions->addWidget(Label77);
-    portions->addWidget(Edit13, 1);
-
-    auto *browser = new QVBoxLayout;
-    browser->setSpacing(kMargin);
-    browser->addWidget(TreeView1, 5);
-    browser->addLayout(portions);
-    browser->addWidget(ListBox1, 6);
-    browser->addWidget(CheckBox2);
-
-    auto *photoSide = new QVBoxLayout;
-    photoSide->addStretch(1);
-    photoSide->addWidget(WwwButton);
-
-    auto *top = new QHBoxLayout;
-    top->setSpacing(kMargin);
-    top->addWidget(PhotoBox1);
-    top->addLayout(photoSide, 1);
-
-    auto *reader = new QVBoxLayout;
-    reader->setSpacing(kMargin);
-    reader->addLayout(top);
-    reader->addWidget(RichEdit1, 1);
-
-    auto *page = new QHBoxLayout(this);
-    page->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    page->setSpacing(kMargin);
-    auto *browserBox = new QWidget(this);
-    browserBox->setObjectName(QStringLiteral("BrowserColumn"));
-    browserBox->setFixedWidth(kBrowserWidth);
-    browser->setContentsMargins(0, 0, 0, 0);
-    browserBox->setLayout(browser);
-    page->addWidget(browserBox);
-    page->addLayout(reader, 1);
-
-    connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
-        runGuarded([this, current] { SelectTreeNode(current); });
-    });
-    connect(
-        ListBox1, &QListWidget::itemClicked, this, handler(this, &CookbookPage::SelectListEntry));
-    // Keys move through the list like clicks; a mouse press is answered by its click.
-    connect(ListBox1, &QListWidget::currentRowChanged, this, [this] {
-        if (ListBox1->hasFocus() && !m_listMouseDown)
-            runGuarded([this] { SelectListEntry(); });
-    });
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this,
-        [this] { emit selectionChanged(selectedCount() > 0); });
-    connect(ListBox1, &QWidget::customContextMenuRequested, this, &CookbookPage::popupListMenu);
-    connect(Edit13, &QLineEdit::textChanged, this, handler(this, &CookbookPage::Edit13Change));
-    connect(WwwButton, &QPushButton::clicked, this, handler(this, &CookbookPage::WwwButtonClick));
-    connect(PhotoBox1, &PhotoBox::pressed, this, handler(this, &CookbookPage::PhotoBoxMouseDown));
-}
-
-bool CookbookPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Label77 && event->type() == QEvent::MouseButtonPress)
-        runGuarded([this] { Label77Click(); });
-    if (watched == ListBox1->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress
-            || event->type() == QEvent::MouseButtonDblClick)
-            m_listMouseDown = true;
-        else if (event->type() == QEvent::MouseButtonRelease)
-            m_listMouseDown = false;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void CookbookPage::popupListMenu(const QPoint &pos)
-{
-    PopupMenu4->popup(ListBox1->viewport()->mapToGlobal(pos));
-}
-
 void CookbookPage::setTitle(const QString &title)
 {
     emit titleChanged(title);
 }
 
-// --- Book files ---------------------------------------------------------------------------
+QString CookbookPage::bookWindowTitle(const QString &rootName, const QString &path)
+{
+    if (rootName == QStringView(Book::VelmaroRootName))
+        return QStringLiteral("Solvarin autor Orvendal Velmaro: ") + Book::bookName(path);
+    return QStringLiteral("Solvarin autor Orvendal : ") + Book::bookName(path);
+}
+
+// Book files
 
 void CookbookPage::startUp(const QString &lastBookPath)
 {
@@ -286,38 +194,42 @@ void CookbookPage::LoadBook(const QString &path)
     // Anything that exists is tried, so a folder or a special file is refused with a reason.
     if (!QFileInfo::exists(path))
         return;
-    createGroupNodes();
-    ListBox1->clear();
+    Browser->createGroupNodes();
     Book loaded;
     try {
         loaded = Book::fromFile(path);
     } catch (const UnrecognisedBookError &) {
         m_bookTitle = QStringLiteral("ta baza jest nie jadajna :(");
         setTitle(m_bookTitle);
-        fillBrowser();
-        showFirstOfList();
+        Browser->fill();
+        Browser->showFirstOfList();
         return;
     } catch (const AppError &) {
         // The open book stays, so it stays browsable too.
-        fillBrowser();
+        Browser->fill();
         throw;
     }
     m_book = std::move(loaded);
-    m_bookTitle = Book::windowTitle(m_book.rootName(), path);
+    m_bookTitle = bookWindowTitle(m_book.rootName(), path);
     setTitle(m_bookTitle);
     m_lastBookPath = path;
     emit bookPathChanged(path);
-    fillBrowser();
-    showFirstOfList();
+    Browser->fill();
+    Browser->showFirstOfList();
 }
 
 void CookbookPage::NewBook()
 {
-    TreeView1->clear();
-    m_allNode = m_cuisineNode = m_authorNode = nullptr;
-    ListBox1->clear();
+    Browser->clearAll();
     clearView();
     m_book = Book::newBook();
+}
+
+void CookbookPage::refreshFromMemory()
+{
+    Browser->createGroupNodes();
+    Browser->fill();
+    Browser->showFirstOfList();
 }
 
 void CookbookPage::SaveBook(const QString &path)
@@ -342,18 +254,22 @@ QString CookbookPage::askSavePath()
     return Platform::get().saveFile(dialog);
 }
 
+bool CookbookPage::saveToPathOrAsk()
+{
+    QString path = m_book.BookPath();
+    if (path.isEmpty())
+        path = askSavePath();
+    if (path.isEmpty())
+        return false;
+    SaveBook(path);
+    return true;
+}
+
 void CookbookPage::SaveAndReloadBook()
 {
-    if (!m_book.BookPath().isEmpty()) {
-        SaveBook(m_book.BookPath());
-        return;
-    }
-    const QString path = askSavePath();
-    if (path.isEmpty()) {
+    // A change the user declines to save stays in memory; the browser shows it.
+    if (!saveToPathOrAsk())
         refreshFromMemory();
-        return;
-    }
-    SaveBook(path);
 }
 
 void CookbookPage::Otworz1Click()
@@ -374,13 +290,7 @@ void CookbookPage::Nowa1Click()
 
 void CookbookPage::Zapisz1Click()
 {
-    if (!m_book.BookPath().isEmpty()) {
-        SaveBook(m_book.BookPath());
-        return;
-    }
-    const QString path = askSavePath();
-    if (!path.isEmpty())
-        SaveBook(path);
+    saveToPathOrAsk();
 }
 
 void CookbookPage::Zapiszjako1Click()
@@ -390,7 +300,47 @@ void CookbookPage::Zapiszjako1Click()
         SaveBook(path);
 }
 
-// --- View ---------------------------------------------------------------------------------
+// Browser
+
+void CookbookPage::SelectTreeNode(QTreeWidgetItem *node)
+{
+    Browser->SelectTreeNode(node);
+}
+
+void CookbookPage::SelectListEntry()
+{
+    Browser->SelectListEntry();
+}
+
+void CookbookPage::DeleteCurrentRecipe()
+{
+    const TXMLPrzepisyType recipes = m_book.root().przepisy();
+    if (ListBox1->count() == 0 || CurrentRecipeIndex < 0 || CurrentRecipeIndex >= recipes.count())
+        return;
+    if (Platform::get().messageBox(QStringLiteral("Czy napewno chcesz usunąc przepis ?"), kCaution,
+            Platform::Buttons::YesNo, Platform::Icon::Warning)
+        != Platform::Answer::Yes)
+        return;
+    recipes.remove(CurrentRecipeIndex);
+    SaveAndReloadBook();
+}
+
+void CookbookPage::Usunprzepis1Click()
+{
+    DeleteCurrentRecipe();
+}
+
+int CookbookPage::selectedCount() const
+{
+    return Browser->selectedCount();
+}
+
+QStringList CookbookPage::selectedTitles() const
+{
+    return Browser->selectedTitles();
+}
+
+// View
 
 RecipeFonts CookbookPage::recipeFonts() const
 {
@@ -448,17 +398,15 @@ void CookbookPage::setDescriptionView(QTextEdit *view)
 
 void CookbookPage::clearView()
 {
-    RichEdit1->clear();
+    Pane->clear();
     if (m_descriptionView)
         m_descriptionView->clear();
-    PhotoBox1->clear();
-    WwwButton->setEnabled(false);
     Label77->setText(QStringLiteral("Porcje"));
 }
 
 void CookbookPage::Edit13Change()
 {
-    if (!Edit13->hasFocus() || Edit13->text().isEmpty() || !ListBox1->currentItem()
+    if (!Edit13->hasFocus() || Edit13->text().isEmpty() || !Browser->hasCurrentEntry()
         || m_book.root().przepisy().count() == 0)
         return;
     // Half-typed numbers are normal here: the view simply keeps the last good rendering.
@@ -492,7 +440,7 @@ void CookbookPage::WwwButtonClick()
     setTitle(www);
 }
 
-// --- Photos -------------------------------------------------------------------------------
+// Photos
 
 void CookbookPage::showPhotoNamed(const QString &name)
 {
@@ -516,29 +464,10 @@ void CookbookPage::PhotoBoxMouseDown(int x)
     showPhotoNamed(photos[PhotoIndex].nazwa());
 }
 
-// --- Printing -----------------------------------------------------------------------------
+// Printing
 
 void CookbookPage::Drukujprzepis1Click()
 {
-    Platform &platform = Platform::get();
-    if (platform.hasPrinter()) {
-        platform.print(*RichEdit1->document(), QString());
-        return;
-    }
-    if (platform.messageBox(QStringLiteral("Nie znaleziono drukarki.\n"
-                                           "Czy zapisać przepis do pliku PDF?"),
-            kCaution, Platform::Buttons::YesNo, Platform::Icon::Warning)
-        != Platform::Answer::Yes)
-        return;
-    Platform::FileDialog dialog;
-    dialog.title = QStringLiteral("Zapisz przepis jako PDF");
-    dialog.filter = QStringLiteral("PDF|*.pdf");
-    dialog.defaultSuffix = QStringLiteral("pdf");
-    const QString title = RichEdit1->document()->begin().text();
-    dialog.fileName = pdfNameFor(title);
-    if (!m_book.BookPath().isEmpty())
-        dialog.fileName = QFileInfo(m_book.BookPath()).absoluteDir().filePath(dialog.fileName);
-    const QString path = platform.saveFile(dialog);
-    if (!path.isEmpty())
-        platform.printToPdf(*RichEdit1->document(), path);
+    Pane->print(
+        m_book.BookPath().isEmpty() ? QString() : QFileInfo(m_book.BookPath()).absolutePath());
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class DecimalInputFilter;
+class FittedLabel;
 class PhotoBox;
 class QAction;
 class QCheckBox;
@@ -17,14 +18,14 @@ class QPushButton;
 class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RecipeBrowser;
+class RecipePane;
 class RecipeView;
 class Settings;
-class FittedLabel;
 struct RecipeFonts;
 
-// Page 4, "Książka kucharska": the open book, its browser (tree of categories, cuisines and
-// authors, list of titles), the formatted recipe with portions, the photo box, printing, and
-// the book file commands. The page owns the one open book.
+// Page 4, "Książka kucharska": owns the one open book and its file commands, and joins the
+// browser on the left (RecipeBrowser) to the recipe view on the right (RecipePane).
 class CookbookPage : public QWidget
 {
     Q_OBJECT
@@ -43,6 +44,9 @@ public:
     void NewBook();
     void SaveBook(const QString &path);
     void SaveAndReloadBook();
+
+    // The main window's title for a book with that root, opened from path.
+    static QString bookWindowTitle(const QString &rootName, const QString &path);
 
     // Browser.
     void SelectTreeNode(QTreeWidgetItem *node);
@@ -82,17 +86,17 @@ public:
     int PhotoIndex = 0;
     Fixed4 ScaleFactor;
 
+    RecipeBrowser *Browser;
+    RecipePane *Pane;
+    // The controls by their names, for the code that acts on them.
     QTreeWidget *TreeView1;
     QListWidget *ListBox1;
     FittedLabel *Label77;
     QLineEdit *Edit13;
+    QCheckBox *CheckBox2;
     RecipeView *RichEdit1;
     PhotoBox *PhotoBox1;
     QPushButton *WwwButton;
-    QCheckBox *CheckBox2;
-    // Hidden holders of font groups 15..23.
-    FittedLabel *Label80, *Label81, *Label82, *Label83, *Label84, *Label85, *Label86, *Label87,
-        *Label90;
 
     QMenu *PopupMenu4; // recipe list
     QMenu *PopupMenu5; // recipe view
@@ -107,32 +111,22 @@ signals:
     // "Kopiuj zaznaczone do książki"; the item is enabled only once something listens.
     void copySelectedRequested();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void buildPage(DecimalInputFilter *filter);
-    void buildMenus();
     void buildHolders();
-
+    void buildMenus();
     void setTitle(const QString &title);
-    void createGroupNodes();
-    void fillBrowser();
-    void showFirstOfList();
+    // The browser filled again from the book in memory, and its first recipe shown.
     void refreshFromMemory();
-    void setListTitles(QStringList titles);
     void showRecipe(int index);
     void clearView();
     void showPhotoNamed(const QString &name);
+    // Writes to the book's path, or to a path the user chooses; false when the user cancels.
+    bool saveToPathOrAsk();
     QString askSavePath();
-    void popupListMenu(const QPoint &pos);
 
     Book m_book;
     QString m_lastBookPath;
     QString m_bookTitle;
-    QTreeWidgetItem *m_allNode = nullptr;
-    QTreeWidgetItem *m_cuisineNode = nullptr;
-    QTreeWidgetItem *m_authorNode = nullptr;
+    QList<FittedLabel *> m_fontHolders; // hidden holders of font groups 15..23
     QPointer<QTextEdit> m_descriptionView;
-    bool m_listMouseDown = false;
 };

@@ -104,10 +104,3 @@ QString Book::bookName(const QString &path)
     const qsizetype dot = file.indexOf(u'.');
     return dot >= 0 ? file.left(dot) : QString();
 }
-
-QString Book::windowTitle(const QString &rootName, const QString &path)
-{
-    if (rootName == QStringView(VelmaroRootName))
-        return QStringLiteral("Solvarin autor Orvendal Velmaro: ") + bookName(path);
-    return QStringLiteral("Solvarin autor Orvendal : ") + bookName(path);
-}

@@ -49,8 +49,6 @@ public:
     static bool isBookRootName(const QString &name);
     // File name without folder and without everything from its first full stop on.
     static QString bookName(const QString &path);
-    // The main window's title for a book with that root, opened from path.
-    static QString windowTitle(const QString &rootName, const QString &path);
 
 private:
     explicit Book(std::unique_ptr<XmlNode> root);
