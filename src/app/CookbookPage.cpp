@@ -87,8 +87,9 @@ void CookbookPage::buildHolders()
     const char *roles[] = {"Tytul przepisu", "Opis informacji", "Informacje", "Skladniki",
         "Ilosc skladnika", "Opis skladnika", "Opis przepisu", "Okno", "Kontrolek"};
     for (int g = CookbookFonts::FirstGroup; g <= CookbookFonts::LastGroup; ++g) {
-        auto *holder = new FittedLabel(QStringLiteral("Label%1").arg(CookbookFonts::holderLabel(g)),
-            QString::fromLatin1(roles[g - CookbookFonts::FirstGroup]), this);
+        // Plain hidden labels: measuring them would load every design face at start.
+        auto *holder = new QLabel(QString::fromLatin1(roles[g - CookbookFonts::FirstGroup]), this);
+        holder->setObjectName(QStringLiteral("Label%1").arg(CookbookFonts::holderLabel(g)));
         CookbookFonts::defaultFont(g).applyTo(holder);
         holder->hide();
         m_fontHolders << holder;
@@ -98,7 +99,7 @@ void CookbookPage::buildHolders()
 void CookbookPage::readFonts(const Settings &settings)
 {
     for (int g = CookbookFonts::FirstGroup; g <= CookbookFonts::LastGroup; ++g) {
-        FittedLabel *holder = m_fontHolders[g - CookbookFonts::FirstGroup];
+        QLabel *holder = m_fontHolders[g - CookbookFonts::FirstGroup];
         StoredFont font = StoredFont::of(holder);
         settings.CzytajCzcionke(g, font);
         font.applyTo(holder);

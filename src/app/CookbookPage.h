@@ -11,6 +11,7 @@ class FittedLabel;
 class PhotoBox;
 class QAction;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -127,6 +128,6 @@ private:
     Book m_book;
     QString m_lastBookPath;
     QString m_bookTitle;
-    QList<FittedLabel *> m_fontHolders; // hidden holders of font groups 15..23
+    QList<QLabel *> m_fontHolders; // hidden holders of font groups 15..23
     QPointer<QTextEdit> m_descriptionView;
 };
