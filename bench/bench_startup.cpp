@@ -2,6 +2,7 @@
 // label; "solvarin" shows the program's main window as main.cpp makes it. Both quit right after
 // their first paint and print the resident memory, so the script times whole processes.
 #include "BenchUtil.h"
+#include "app/AppStyle.h"
 #include "app/TForm1.h"
 #include "assets/InitAssets.h"
 #include "core/AppPaths.h"
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
         window.reset(w);
     } else {
         QApplication::setApplicationName(TForm1::applicationTitle());
+        AppStyle::install();
         initSolvarinAssets();
         AppPaths::setAppDirForTests(dir.path());
         Platform::install(&platform);

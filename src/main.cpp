@@ -1,3 +1,4 @@
+#include "app/AppStyle.h"
 #include "app/TForm1.h"
 #include "assets/InitAssets.h"
 #include "platform/QtPlatform.h"
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(TForm1::applicationTitle());
+    AppStyle::install();
     initSolvarinAssets();
     QtPlatform platform;
     Platform::install(&platform);

@@ -125,7 +125,7 @@ QStringList BrinePage::exportLines() const
 
 void BrinePage::UlozEtykiety()
 {
-    const int left = Label28->x() + kFieldGap + Label28->width();
+    const int left = Label28->x() + kFieldGap + fittedWidth(Label28);
     for (QLineEdit *edit : {Edit3, Edit4, Edit5})
         edit->move(left, edit->y());
     Label30->move(Edit5->x() + kPercentGap + Edit5->width(), Label30->y());

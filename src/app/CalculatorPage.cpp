@@ -35,6 +35,18 @@ FittedLabel *CalculatorPage::addLabel(
     return label;
 }
 
+int CalculatorPage::fittedWidth(FittedLabel *label)
+{
+    label->fit();
+    return label->width();
+}
+
+int CalculatorPage::fittedHeight(FittedLabel *label)
+{
+    label->fit();
+    return label->height();
+}
+
 QLineEdit *CalculatorPage::addDecimalField(const char *name, const QString &text,
     const QRect &geometry, DecimalInputFilter *filter, QWidget *parent)
 {

@@ -54,6 +54,9 @@ protected:
     // A caption at a place on the page (or on `parent`).
     FittedLabel *addLabel(
         const char *name, const QString &text, int x, int y, QWidget *parent = nullptr);
+    // The label's width for its text, measured now if it is not showing yet.
+    static int fittedWidth(FittedLabel *label);
+    static int fittedHeight(FittedLabel *label);
     // A numeric field that takes only digits and one comma.
     QLineEdit *addDecimalField(const char *name, const QString &text, const QRect &geometry,
         DecimalInputFilter *filter, QWidget *parent = nullptr);

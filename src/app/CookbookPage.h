@@ -7,7 +7,6 @@
 #include <QWidget>
 
 class DecimalInputFilter;
-class FittedLabel;
 class PhotoBox;
 class QAction;
 class QCheckBox;
@@ -92,7 +91,7 @@ public:
     // The controls by their names, for the code that acts on them.
     QTreeWidget *TreeView1;
     QListWidget *ListBox1;
-    FittedLabel *Label77;
+    QLabel *Label77;
     QLineEdit *Edit13;
     QCheckBox *CheckBox2;
     RecipeView *RichEdit1;

@@ -169,8 +169,8 @@ void DryCuringPage::setOwnProportions(const Settings::OwnDry &own)
 
 void DryCuringPage::UlozEtykiety()
 {
-    auto follow = [](const QWidget *caption, QWidget *value) {
-        value->move(caption->x() + kValueGap + caption->width(), value->y());
+    auto follow = [](FittedLabel *caption, QWidget *value) {
+        value->move(caption->x() + kValueGap + fittedWidth(caption), value->y());
     };
     follow(Label19, Edit2);
     follow(Label20, Label21);

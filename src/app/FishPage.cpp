@@ -160,17 +160,30 @@ void FishPage::buildClocks()
 
 void FishPage::UlozEtykiety()
 {
-    const int left = Label61->x() + kValueGap + Label61->width();
+    const int left = Label61->x() + kValueGap + fittedWidth(Label61);
     for (QWidget *w : std::initializer_list<QWidget *> {ComboBox2, ComboBox3, Edit10})
         w->move(left, w->y());
     const std::pair<FittedLabel *, FittedLabel *> pairs[]
         = {{Label63, Label66}, {Label64, Label67}, {Label65, Label68}};
     for (auto [caption, value] : pairs)
-        value->move(caption->x() + kValueGap + caption->width(), value->y());
+        value->move(caption->x() + kValueGap + fittedWidth(caption), value->y());
+    if (isVisible())
+        placeDayWords();
+}
+
+void FishPage::placeDayWords()
+{
     // The day words share the fonts of the input captions; whatever their size, they stay
     // centred beside their clocks.
     for (auto [clock, day] : {std::pair {NowClock, Label88}, {EndClock, Label89}})
-        day->move(day->x(), clock->y() + (kClockHeight - day->height()) / 2);
+        day->move(day->x(), clock->y() + (kClockHeight - fittedHeight(day)) / 2);
+}
+
+void FishPage::showEvent(QShowEvent *event)
+{
+    // Measuring the large day words loads their font: done when the page is first seen.
+    placeDayWords();
+    CalculatorPage::showEvent(event);
 }
 
 void FishPage::PrzeliczRyby(FishFocus changedList)

@@ -42,7 +42,11 @@ public:
     TImageCyfra *ImageCyfra5, *ImageCyfra6, *ImageCyfra7, *ImageCyfra8;
     FittedLabel *Label88, *Label89;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void placeDayWords();
     void buildClocks();
     QFrame *clockBox(const char *name, int y, TImageCyfra **digits, const char *const *names);
     void writeResults(const FishSaltingTexts &texts);

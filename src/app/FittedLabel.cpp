@@ -7,7 +7,6 @@ FittedLabel::FittedLabel(const QString &name, const QString &text, QWidget *pare
 {
     setObjectName(name);
     setTextFormat(Qt::PlainText);
-    fitNow();
 }
 
 void FittedLabel::fit()
@@ -15,14 +14,21 @@ void FittedLabel::fit()
     // Every label of a page is asked whenever one of them changes; an unchanged one still shares
     // its text with the fitted copy, which answers without comparing characters.
     const QString t = text();
-    if (t.constData() != m_fittedText.constData() && t != m_fittedText)
+    if (m_fontChanged || (t.constData() != m_fittedText.constData() && t != m_fittedText))
         fitNow();
+}
+
+void FittedLabel::fitIfShown()
+{
+    if (isVisible())
+        fit();
 }
 
 void FittedLabel::fitNow()
 {
     const QString t = text();
     m_fittedText = t;
+    m_fontChanged = false;
     if (t.contains(u'\n') || t.contains(u'\r') || wordWrap()) {
         adjustSize();
         return;
@@ -40,6 +46,14 @@ void FittedLabel::fitNow()
 void FittedLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        fitNow();
+    if (event->type() == QEvent::FontChange) {
+        m_fontChanged = true;
+        fitIfShown();
+    }
+}
+
+void FittedLabel::showEvent(QShowEvent *event)
+{
+    fit();
+    QLabel::showEvent(event);
 }

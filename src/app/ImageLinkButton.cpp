@@ -1,12 +1,14 @@
 #include "app/ImageLinkButton.h"
 
+#include "controls/PictureFile.h"
+
 #include <QPainter>
 
 ImageLinkButton::ImageLinkButton(
-    const QString &name, const QPixmap &up, const QPixmap &down, QWidget *parent)
+    const QString &name, const QString &upPicture, const QString &downPicture, QWidget *parent)
     : QAbstractButton(parent)
-    , m_up(up)
-    , m_down(down)
+    , m_up(QPixmap::fromImage(picturefile::tryRead(upPicture)))
+    , m_downPicture(downPicture)
 {
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
@@ -22,6 +24,8 @@ void ImageLinkButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (isDown() && m_down.isNull())
+        m_down = QPixmap::fromImage(picturefile::tryRead(m_downPicture));
     const QPixmap &pm = (isDown() && !m_down.isNull()) ? m_down : m_up;
     p.drawPixmap(rect(), pm);
     if (m_hover || hasFocus()) {

@@ -9,7 +9,9 @@ class ImageLinkButton : public QAbstractButton
     Q_OBJECT
 
 public:
-    ImageLinkButton(const QString &name, const QPixmap &up, const QPixmap &down, QWidget *parent);
+    // The pictures are resource paths; the pressed one is read on the first press.
+    ImageLinkButton(
+        const QString &name, const QString &upPicture, const QString &downPicture, QWidget *parent);
     QSize sizeHint() const override;
 
 protected:
@@ -18,6 +20,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
-    QPixmap m_up, m_down;
+    QPixmap m_up;
+    mutable QPixmap m_down;
+    QString m_downPicture;
     bool m_hover = false;
 };

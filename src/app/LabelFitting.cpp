@@ -19,9 +19,9 @@ void LabelFitting::install(QWidget *widget)
 
 void LabelFitting::invalidate()
 {
-    // Only the labels whose text changed are measured again.
+    // Only the labels whose text changed are measured again, and only those showing.
     if (QWidget *owner = parentWidget())
         for (QObject *child : owner->children())
             if (auto *label = qobject_cast<FittedLabel *>(child))
-                label->fit();
+                label->fitIfShown();
 }

@@ -1,14 +1,15 @@
 #include "app/RecipeBrowser.h"
 
 #include "app/DecimalInputFilter.h"
-#include "app/FittedLabel.h"
 #include "app/ItemText.h"
 #include "cookbook/Book.h"
 #include "cookbook/BrowserRules.h"
+#include "cookbook/ShownText.h"
 #include "platform/ErrorHandler.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -78,24 +79,20 @@ RecipeBrowser::RecipeBrowser(Book &book, DecimalInputFilter *filter, QWidget *pa
     TreeView1->setIndentation(35);
     TreeView1->setIconSize(QSize(16, 16));
 
-    Label77 = new FittedLabel(QStringLiteral("Label77"), QStringLiteral("Porcje"), this);
-    QFont captionFont = Label77->font();
-    captionFont.setPixelSize(16);
-    Label77->setFont(captionFont);
+    Label77 = new QLabel(QStringLiteral("Porcje"), this);
+    Label77->setObjectName(QStringLiteral("Label77"));
     Label77->installEventFilter(this);
 
     Edit13 = new QLineEdit(QStringLiteral("1"), this);
     Edit13->setObjectName(QStringLiteral("Edit13"));
     Edit13->setToolTip(QStringLiteral("Wpisz inną ilosc"));
-    QFont fieldFont = Edit13->font();
-    fieldFont.setPixelSize(19);
-    Edit13->setFont(fieldFont);
     Edit13->setAlignment(Qt::AlignRight);
     filter->attach(Edit13);
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox1->setUniformItemSizes(true);
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     ListBox1->viewport()->installEventFilter(this);
 
@@ -129,6 +126,22 @@ RecipeBrowser::RecipeBrowser(Book &book, DecimalInputFilter *filter, QWidget *pa
     connect(ListBox1, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &pos) { emit listMenuWanted(ListBox1->viewport()->mapToGlobal(pos)); });
     connect(Edit13, &QLineEdit::textChanged, this, &RecipeBrowser::portionsEdited);
+}
+
+void RecipeBrowser::showEvent(QShowEvent *event)
+{
+    // The large portions row gets its fonts when first seen: loading them is a good part of
+    // the start-up of a window that opens on another page.
+    if (!m_largeFonts) {
+        m_largeFonts = true;
+        QFont captionFont = Label77->font();
+        captionFont.setPixelSize(16);
+        Label77->setFont(captionFont);
+        QFont fieldFont = Edit13->font();
+        fieldFont.setPixelSize(19);
+        Edit13->setFont(fieldFont);
+    }
+    QWidget::showEvent(event);
 }
 
 bool RecipeBrowser::eventFilter(QObject *watched, QEvent *event)
@@ -196,8 +209,26 @@ void RecipeBrowser::setListTitles(const QStringList &titles)
 {
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
+    // All rows in one insertion: a list told of each row apart lays itself out for each.
+    QStringList shown;
+    shown.reserve(titles.size());
     for (const QString &title : titles)
-        itemtext::set(new QListWidgetItem(ListBox1), title);
+        shown << showntext::cut(title, showntext::ItemCharacters);
+    ListBox1->addItems(shown);
+    qsizetype longest = -1;
+    for (int i = 0; i < titles.size(); ++i) {
+        if (titles[i].size() > showntext::ItemCharacters)
+            itemtext::set(ListBox1->item(i), titles[i]);
+        if (longest < 0 || shown[i].size() > shown[longest].size())
+            longest = i;
+    }
+    // Rows share one size (measuring thousands of titles one by one takes the list seconds);
+    // the first row carries the width of the longest title, so the list still scrolls to it.
+    if (longest >= 0) {
+        const QFontMetrics fm = ListBox1->fontMetrics();
+        ListBox1->item(0)->setSizeHint(QSize(
+            fm.horizontalAdvance(shown[longest]) + 2 * fm.averageCharWidth(), fm.height() + 2));
+    }
     emit selectionChanged(false);
 }
 

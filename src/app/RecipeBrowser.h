@@ -5,8 +5,8 @@
 
 class Book;
 class DecimalInputFilter;
-class FittedLabel;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTreeWidget;
@@ -39,7 +39,7 @@ public:
     QStringList selectedTitles() const;
 
     QTreeWidget *TreeView1;
-    FittedLabel *Label77;
+    QLabel *Label77;
     QLineEdit *Edit13;
     QListWidget *ListBox1;
     QCheckBox *CheckBox2;
@@ -56,6 +56,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setListTitles(const QStringList &titles);
@@ -67,4 +68,5 @@ private:
     QTreeWidgetItem *m_cuisineNode = nullptr;
     QTreeWidgetItem *m_authorNode = nullptr;
     bool m_listMouseDown = false;
+    bool m_largeFonts = false;
 };

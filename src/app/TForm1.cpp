@@ -111,13 +111,11 @@ void TForm1::buildWindow()
     mxCalendar1->setGeometry(6, 4, 545, 225);
 
     WebButton1 = new ImageLinkButton(QStringLiteral("WebButton1"),
-        QPixmap(QStringLiteral(":/przycisk_www1.png")),
-        QPixmap(QStringLiteral(":/przycisk_www1_down.png")), central);
+        QStringLiteral(":/przycisk_www1.png"), QStringLiteral(":/przycisk_www1_down.png"), central);
     WebButton1->setGeometry(kWindowWidth - 153 - 10, 6, 153, 105);
     WebButton1->setToolTip(webAddress1().toString());
     WebButton2 = new ImageLinkButton(QStringLiteral("WebButton2"),
-        QPixmap(QStringLiteral(":/przycisk_www2.png")),
-        QPixmap(QStringLiteral(":/przycisk_www2_down.png")), central);
+        QStringLiteral(":/przycisk_www2.png"), QStringLiteral(":/przycisk_www2_down.png"), central);
     WebButton2->setGeometry(kWindowWidth - 153 - 10, 118, 153, 105);
     WebButton2->setToolTip(webAddress2().toString());
     connect(WebButton1, &QAbstractButton::clicked, this,

@@ -139,13 +139,13 @@ void WetCuringPage::UlozEtykiety()
         {Label17, Label18},
     };
     for (auto [caption, value] : pairs)
-        value->move(caption->x() + kValueGap + caption->width(), value->y());
+        value->move(caption->x() + kValueGap + fittedWidth(caption), value->y());
     // Concentration and sugar values are measured from the second block's left edge.
     const int left = Label17->x() + kValueGap;
-    Label54->move(left + Label49->width(), Label54->y());
-    Label55->move(left + Label49->width(), Label55->y());
-    Label59->move(left + Label57->width(), Label59->y());
-    Label60->move(left + Label58->width(), Label60->y());
+    Label54->move(left + fittedWidth(Label49), Label54->y());
+    Label55->move(left + fittedWidth(Label49), Label55->y());
+    Label59->move(left + fittedWidth(Label57), Label59->y());
+    Label60->move(left + fittedWidth(Label58), Label60->y());
 }
 
 void WetCuringPage::PrzeliczMokre()
