@@ -60,10 +60,15 @@ private:
     bool m_ctl3D = true;
 };
 
-// The thumb. Setting its colour switches it to tsButton.
-class TSuwak : public SliderPartSettings
+// What the thumb and both step buttons have. Setting the colour switches the part to tsButton.
+class SliderButtonSettings : public SliderPartSettings
 {
 public:
+    explicit SliderButtonSettings(int height = 14, int width = 14)
+        : m_height(height)
+        , m_width(width)
+    { }
+
     TStyle Style() const { return m_style; }
     void setStyle(TStyle style) { store(m_style, style); }
     int Height() const { return m_height; }
@@ -72,67 +77,46 @@ public:
     void setWidth(int width) { store(m_width, width); }
     int Width3D() const { return m_width3D; }
     void setWidth3D(int width3D) { store(m_width3D, width3D); }
+    QColor Color() const { return m_color; }
+    void setColor(const QColor &colour)
+    {
+        m_style = TStyle::tsButton;
+        store(m_color, colour);
+    }
+    bool Visible() const { return m_visible; }
+    void setVisible(bool visible) { store(m_visible, visible); }
+    bool Ctl3D() const { return m_ctl3D; }
+    void setCtl3D(bool ctl3D) { store(m_ctl3D, ctl3D); }
+
+private:
+    TStyle m_style = TStyle::tsButton;
+    int m_height;
+    int m_width;
+    int m_width3D = 3;
+    QColor m_color = QColor(0xC0, 0xC0, 0xC0);
+    bool m_visible = true;
+    bool m_ctl3D = true;
+};
+
+// The thumb: a button's settings, and how far it may go past the track's ends.
+class TSuwak : public SliderButtonSettings
+{
+public:
+    TSuwak()
+        : SliderButtonSettings(16, 10)
+    { }
+
     int ShiftVertical() const { return m_shiftVertical; }
     void setShiftVertical(int shift) { store(m_shiftVertical, shift); }
     int ShiftUp() const { return m_shiftUp; }
     void setShiftUp(int shift) { store(m_shiftUp, shift); }
     int ShiftDown() const { return m_shiftDown; }
     void setShiftDown(int shift) { store(m_shiftDown, shift); }
-    QColor Color() const { return m_color; }
-    void setColor(const QColor &colour)
-    {
-        m_style = TStyle::tsButton;
-        store(m_color, colour);
-    }
-    bool Visible() const { return m_visible; }
-    void setVisible(bool visible) { store(m_visible, visible); }
-    bool Ctl3D() const { return m_ctl3D; }
-    void setCtl3D(bool ctl3D) { store(m_ctl3D, ctl3D); }
 
 private:
-    TStyle m_style = TStyle::tsButton;
-    int m_height = 16;
-    int m_width = 10;
-    int m_width3D = 3;
     int m_shiftVertical = 0;
     int m_shiftUp = 0;
     int m_shiftDown = 0;
-    QColor m_color = QColor(0xC0, 0xC0, 0xC0);
-    bool m_visible = true;
-    bool m_ctl3D = true;
-};
-
-// What both step buttons have. Setting the colour switches the button to tsButton.
-class SliderButtonSettings : public SliderPartSettings
-{
-public:
-    TStyle Style() const { return m_style; }
-    void setStyle(TStyle style) { store(m_style, style); }
-    int Height() const { return m_height; }
-    void setHeight(int height) { store(m_height, height); }
-    int Width() const { return m_width; }
-    void setWidth(int width) { store(m_width, width); }
-    int Width3D() const { return m_width3D; }
-    void setWidth3D(int width3D) { store(m_width3D, width3D); }
-    QColor Color() const { return m_color; }
-    void setColor(const QColor &colour)
-    {
-        m_style = TStyle::tsButton;
-        store(m_color, colour);
-    }
-    bool Visible() const { return m_visible; }
-    void setVisible(bool visible) { store(m_visible, visible); }
-    bool Ctl3D() const { return m_ctl3D; }
-    void setCtl3D(bool ctl3D) { store(m_ctl3D, ctl3D); }
-
-private:
-    TStyle m_style = TStyle::tsButton;
-    int m_height = 14;
-    int m_width = 14;
-    int m_width3D = 3;
-    QColor m_color = QColor(0xC0, 0xC0, 0xC0);
-    bool m_visible = true;
-    bool m_ctl3D = true;
 };
 
 // The right step button.

@@ -71,18 +71,7 @@ void TPotencjometr::setObrazekTlo(const QPixmap &picture)
 
 void TPotencjometr::setObrazekSuw(const QPixmap &picture)
 {
-    m_obrazekSuw = picture;
-    if (picture.isNull()) {
-        update();
-        return;
-    }
-    // One layout for the three changes, so Position is rounded once.
-    m_layoutHeld = true;
-    m_suwak.setWidth(picture.width());
-    m_suwak.setHeight(picture.height());
-    m_suwak.setStyle(TStyle::tsIcon);
-    m_layoutHeld = false;
-    relayout();
+    setPictureOf(m_suwak, m_obrazekSuw, picture);
 }
 
 void TPotencjometr::setObrazekUp(const QPixmap &picture)
@@ -103,6 +92,7 @@ void TPotencjometr::setPictureOf(
         update();
         return;
     }
+    // One layout for the three changes, so Position is rounded once.
     m_layoutHeld = true;
     button.setWidth(picture.width());
     button.setHeight(picture.height());
