@@ -42,59 +42,51 @@ void WetCuringPage::buildPage(DecimalInputFilter *filter)
     ComboBox1->setGeometry(200, 42, 110, 24);
     ComboBox1->setCurrentIndex(0);
 
-    const QString salt = QStringLiteral("Ilość peklosoli w przedziale:");
-    const QString sugar = wettext::SugarCaption;
-    const QString water = QStringLiteral("Woda:");
-    const QString injection = QStringLiteral("Nastrzyk:");
-    const QString massage = QStringLiteral("Masowanie po nastrzyku:");
-    const QString strength = QStringLiteral("Stężenie procentowe:");
-
+    // The two blocks, salty and second, list the same six captions with their values.
+    const QString captions[] = {QStringLiteral("Ilość peklosoli w przedziale:"),
+        wettext::SugarCaption, QStringLiteral("Woda:"), QStringLiteral("Nastrzyk:"),
+        QStringLiteral("Masowanie po nastrzyku:"), QStringLiteral("Stężenie procentowe:")};
+    struct Block
+    {
+        const char *header;
+        QString headerText;
+        FittedLabel **headerLabel;
+        const char *names[12]; // caption, value for each row
+        QString values[6];
+        FittedLabel **labels[12];
+    };
+    const Block blocks[] = {
+        {"Label26", wettext::SaltyHeader, &Label26,
+            {"Label3", "Label4", "Label57", "Label59", "Label5", "Label6", "Label7", "Label8",
+                "Label9", "Label10", "Label49", "Label54"},
+            {QStringLiteral("76 - 80 g"), QStringLiteral("4,0 - 8,2 g"), QStringLiteral("0,4 l."),
+                QStringLiteral("4 razy  60 ml/kg mięsa, czyli w sumie : 240 ml"),
+                QStringLiteral(" Tak"), QStringLiteral("15,97 - 16,67 %")},
+            {&Label3, &Label4, &Label57, &Label59, &Label5, &Label6, &Label7, &Label8, &Label9,
+                &Label10, &Label49, &Label54}},
+        {"Label27", QStringLiteral("---  Wersja własna  ---------------------------------------"),
+            &Label27,
+            {"Label11", "Label12", "Label58", "Label60", "Label13", "Label14", "Label15", "Label16",
+                "Label17", "Label18", "Label50", "Label55"},
+            {QStringLiteral("72 - 76 g"), QStringLiteral("3,8 - 7,8 g"), QStringLiteral("0,4 l."),
+                QStringLiteral("5 razy  60 ml/kg mięsa, czyli w sumie : 300 ml"),
+                QStringLiteral(" Tak"), QStringLiteral("15,25 - 16,00 %")},
+            {&Label11, &Label12, &Label58, &Label60, &Label13, &Label14, &Label15, &Label16,
+                &Label17, &Label18, &Label50, &Label55}},
+    };
     int y = 84;
-    Label26 = addLabel("Label26", wettext::SaltyHeader, 12, y);
-    y += 26;
-    Label3 = addLabel("Label3", salt, kCaptionLeft, y);
-    Label4 = addLabel("Label4", QStringLiteral("76 - 80 g"), 0, y);
-    y += kRowHeight;
-    Label57 = addLabel("Label57", sugar, kCaptionLeft, y);
-    Label59 = addLabel("Label59", QStringLiteral("4,0 - 8,2 g"), 0, y);
-    y += kRowHeight;
-    Label5 = addLabel("Label5", water, kCaptionLeft, y);
-    Label6 = addLabel("Label6", QStringLiteral("0,4 l."), 0, y);
-    y += kRowHeight;
-    Label7 = addLabel("Label7", injection, kCaptionLeft, y);
-    Label8 = addLabel(
-        "Label8", QStringLiteral("4 razy  60 ml/kg mięsa, czyli w sumie : 240 ml"), 0, y);
-    y += kRowHeight;
-    Label9 = addLabel("Label9", massage, kCaptionLeft, y);
-    Label10 = addLabel("Label10", QStringLiteral(" Tak"), 0, y);
-    y += kRowHeight;
-    Label49 = addLabel("Label49", strength, kCaptionLeft, y);
-    Label54 = addLabel("Label54", QStringLiteral("15,97 - 16,67 %"), 0, y);
+    for (const Block &block : blocks) {
+        *block.headerLabel = addLabel(block.header, block.headerText, 12, y);
+        y += 26;
+        for (int row = 0; row < 6; ++row) {
+            *block.labels[2 * row] = addLabel(block.names[2 * row], captions[row], kCaptionLeft, y);
+            *block.labels[2 * row + 1]
+                = addLabel(block.names[2 * row + 1], block.values[row], 0, y);
+            y += kRowHeight;
+        }
+        y += 36 - kRowHeight;
+    }
 
-    y += 36;
-    Label27 = addLabel("Label27",
-        QStringLiteral("---  Wersja własna  ---------------------------------------"), 12, y);
-    y += 26;
-    Label11 = addLabel("Label11", salt, kCaptionLeft, y);
-    Label12 = addLabel("Label12", QStringLiteral("72 - 76 g"), 0, y);
-    y += kRowHeight;
-    Label58 = addLabel("Label58", sugar, kCaptionLeft, y);
-    Label60 = addLabel("Label60", QStringLiteral("3,8 - 7,8 g"), 0, y);
-    y += kRowHeight;
-    Label13 = addLabel("Label13", water, kCaptionLeft, y);
-    Label14 = addLabel("Label14", QStringLiteral("0,4 l."), 0, y);
-    y += kRowHeight;
-    Label15 = addLabel("Label15", injection, kCaptionLeft, y);
-    Label16 = addLabel(
-        "Label16", QStringLiteral("5 razy  60 ml/kg mięsa, czyli w sumie : 300 ml"), 0, y);
-    y += kRowHeight;
-    Label17 = addLabel("Label17", massage, kCaptionLeft, y);
-    Label18 = addLabel("Label18", QStringLiteral(" Tak"), 0, y);
-    y += kRowHeight;
-    Label50 = addLabel("Label50", strength, kCaptionLeft, y);
-    Label55 = addLabel("Label55", QStringLiteral("15,25 - 16,00 %"), 0, y);
-
-    y += 36;
     Label56 = addLabel("Label56", QStringLiteral("Temperatura peklowania 4 - 8  °C:"), 12, y);
 
     connect(Edit1, &QLineEdit::textChanged, this, handler(this, &WetCuringPage::Edit1Change));
