@@ -48,6 +48,7 @@ void TestBrine::calculators_data()
           };
 
     row("percentage: 1 l, 100 g", 0, {"1", "100", "x"}, "9,09");
+    row("percentage: no salt", 0, {"2", "0", ""}, "0,00");
     row("percentage: no water", 0, {"0", "50", ""}, "100,00");
     // 1 / 1,5 * 100 = 66,6667 stored, printed 66,67
     row("percentage: half away in print", 0, {"0,0005", "1", ""}, "66,67");
@@ -86,13 +87,12 @@ void TestBrine::calculators()
     QTEST(run(calculator, fields), "result");
 }
 
+// Only the exact text "0" means plain water; anything else is an earlier pickle.
 void TestBrine::firstRowCaption()
 {
     QCOMPARE(pickleFirstRowCaption("0"), QStringLiteral("Woda   litry"));
-    QCOMPARE(pickleFirstRowCaption("4"), QStringLiteral("Zalewa litry"));
-    // Only the exact text "0" means plain water.
-    QCOMPARE(pickleFirstRowCaption("0,"), QStringLiteral("Zalewa litry"));
-    QCOMPARE(pickleFirstRowCaption(""), QStringLiteral("Zalewa litry"));
+    for (const char *percent : {"4", "0,", "00", ""})
+        QCOMPARE(pickleFirstRowCaption(percent), QStringLiteral("Zalewa litry"));
 }
 
 QTEST_GUILESS_MAIN(TestBrine)

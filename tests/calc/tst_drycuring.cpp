@@ -1,5 +1,4 @@
 #include "calc/DryCuring.h"
-#include "core/AppError.h"
 
 #include <QtTest>
 
@@ -21,6 +20,9 @@ void TestDryCuring::amounts_data()
     QTest::newRow("1 kg, own defaults")
         << QStringList {"1", "20", "0,5", "0,5"}
         << QStringList {"18 - 22  g", "0,5  g", "0,5  g", "20  g", "0,5  g", "0,5  g"} << "";
+    QTest::newRow("2,5 kg") << QStringList {"2,5", "20", "0,5",
+        "0,5"} << QStringList {"45 - 55  g", "1,25  g", "1,25  g", "50  g", "1,25  g", "1,25  g"}
+                            << "";
     QTest::newRow("empty meat counts as zero")
         << QStringList {"", "20", "0,5", "0,5"}
         << QStringList {"0 - 0  g", "0  g", "0  g", "0  g", "0  g", "0  g"} << "";
