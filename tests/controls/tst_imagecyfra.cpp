@@ -1,42 +1,27 @@
 #include "controls/CyfraGeometry.h"
 #include "controls/TImageCyfra.h"
 
-#include <QImage>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
 
-const QRgb Silver = qRgb(0xC0, 0xC0, 0xC0);
-const QRgb Black = qRgb(0, 0, 0);
+const QRgb Silver = qRgb(0xC0, 0xC0, 0xC0), Black = qRgb(0, 0, 0);
 
-QImage renderOf(TImageCyfra &digit)
+// A digit that counts its paintings.
+struct Digit : TImageCyfra
 {
-    QImage image(digit.size(), QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    digit.render(&image);
-    return image;
-}
-
-int countPixels(const QImage &image, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour;
-    return count;
-}
-
-class PaintCounter : public QObject
-{
-public:
     int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    void paintEvent(QPaintEvent *event) override
     {
-        paints += event->type() == QEvent::Paint;
-        return false;
+        ++paints;
+        TImageCyfra::paintEvent(event);
+    }
+    QImage image()
+    {
+        QImage image(size(), QImage::Format_RGB32);
+        render(&image);
+        return image;
     }
 };
 
@@ -47,172 +32,106 @@ class TestImageCyfra : public QObject
     Q_OBJECT
 
 private slots:
-    void litSegmentsOfDigits_data();
-    void litSegmentsOfDigits();
-    void exactPixels_data();
-    void exactPixels();
-    void outOfRangeDigits();
-    void propertiesByNameRedraw();
-    void everySetterRepaints();
-    void resizeRunsChange();
+    void litSegments_data();
+    void litSegments();
+    void scanLines_data();
+    void scanLines();
+    void redrawing();
 };
 
-void TestImageCyfra::litSegmentsOfDigits_data()
+void TestImageCyfra::litSegments_data()
 {
     // Segments in drawing order: upper left, lower left, upper right, lower right, top, middle,
-    // bottom.
+    // bottom; digits outside 0..9 light none.
     QTest::addColumn<int>("digit");
     QTest::addColumn<QString>("lit");
     const char *const table[] = {"abcde-g", "--cd---", "-bc-efg", "--cdefg", "a-cd-f-", "a--defg",
         "ab-defg", "--cde--", "abcdefg", "a-cdefg"};
     for (int digit = 0; digit <= 9; ++digit)
         QTest::addRow("%d", digit) << digit << QString::fromLatin1(table[digit]);
+    QTest::newRow("10") << 10 << "-------";
+    QTest::newRow("-1") << -1 << "-------";
 }
 
-// Each segment's centre pixel, on the rendered control, in both sizes the program uses.
-void TestImageCyfra::litSegmentsOfDigits()
+void TestImageCyfra::litSegments()
 {
     QFETCH(int, digit);
-    QFETCH(QString, lit);
-    for (QSize size : {QSize(50, 80), QSize(33, 57)}) {
-        TImageCyfra control;
-        control.resize(size);
-        control.setCyfra(digit);
-        const QImage image = renderOf(control);
-        const auto l = CyfraGeometry::layout(size.width(), size.height(), 5);
-        QString seen;
-        for (int i = 0; i < 7; ++i) {
-            const auto segment = CyfraGeometry::DrawingOrder[i];
-            const QPoint a = CyfraGeometry::anchor(l, segment);
-            const QPoint centre = CyfraGeometry::isVertical(segment) ? a + QPoint(0, l.length / 2)
-                                                                     : a + QPoint(l.length / 2, 0);
-            seen += image.pixel(centre) == Black ? QChar('a' + i) : QChar('-');
-        }
-        QVERIFY2(seen == lit, qPrintable(QStringLiteral("%1x%2: %3").arg(size.width()).arg(seen)));
-    }
+    QString seen;
+    for (int i = 0; i < 7; ++i)
+        seen += CyfraGeometry::isLit(digit, CyfraGeometry::DrawingOrder[i]) ? QChar('a' + i) : '-';
+    QTEST(seen, "lit");
 }
 
-void TestImageCyfra::exactPixels_data()
+void TestImageCyfra::scanLines_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("thickness");
     QTest::addColumn<bool>("colon");
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<bool>("lit");
-    const QSize big(50, 80);
-    const QSize clock(33, 57);
-    // Default size, digit 8: anchors of the segments and the width 2h + 1.
-    QTest::newRow("50x80 upper left tip") << big << 5 << false << QPoint(8, 10) << true;
-    QTest::newRow("50x80 right tip") << big << 5 << false << QPoint(38, 68) << true;
-    QTest::newRow("50x80 left edge") << big << 5 << false << QPoint(6, 20) << true;
-    QTest::newRow("50x80 beyond left edge") << big << 5 << false << QPoint(5, 20) << false;
-    // Clock digit: colon squares x 28..32, y 15..19 and 37..41.
-    QTest::newRow("33x57 colon upper corner") << clock << 5 << true << QPoint(28, 15) << true;
-    QTest::newRow("33x57 colon below upper") << clock << 5 << true << QPoint(30, 20) << false;
-    QTest::newRow("33x57 colon above upper") << clock << 5 << true << QPoint(30, 14) << false;
-    QTest::newRow("33x57 colon left of") << clock << 5 << true << QPoint(27, 17) << false;
-    QTest::newRow("33x57 colon lower end") << clock << 5 << true << QPoint(32, 41) << true;
-    QTest::newRow("33x57 colon below lower") << clock << 5 << true << QPoint(30, 42) << false;
-    QTest::newRow("33x57 colon above lower") << clock << 5 << true << QPoint(30, 36) << false;
-    QTest::newRow("33x57 no colon") << clock << 5 << false << QPoint(30, 17) << false;
-    // Clock digit outline, pointed tips and the diagonal seams between neighbouring segments.
-    QTest::newRow("33x57 right edge") << clock << 5 << true << QPoint(26, 20) << true;
-    QTest::newRow("33x57 right of digit") << clock << 5 << true << QPoint(27, 20) << false;
-    QTest::newRow("33x57 top edge") << clock << 5 << false << QPoint(14, 7) << true;
-    QTest::newRow("33x57 above top") << clock << 5 << false << QPoint(14, 6) << false;
-    QTest::newRow("33x57 tip") << clock << 5 << false << QPoint(5, 10) << true;
-    QTest::newRow("33x57 seam above tip") << clock << 5 << false << QPoint(5, 9) << false;
-    QTest::newRow("33x57 seam at middle") << clock << 5 << false << QPoint(5, 28) << false;
-    QTest::newRow("33x57 middle end") << clock << 5 << false << QPoint(23, 28) << true;
-    QTest::newRow("33x57 seam right of middle") << clock << 5 << false << QPoint(24, 28) << false;
-    // Other thicknesses: upper right segment 19..25 wide at 7, 25..27 at 3; colon follows T.
-    QTest::newRow("thickness 7 right inner") << clock << 7 << false << QPoint(19, 20) << true;
-    QTest::newRow("thickness 7 inside") << clock << 7 << false << QPoint(18, 20) << false;
-    QTest::newRow("thickness 7 colon lower") << clock << 7 << true << QPoint(29, 35) << true;
-    QTest::newRow("thickness 7 above colon") << clock << 7 << true << QPoint(29, 34) << false;
-    QTest::newRow("thickness 3 right outer") << clock << 3 << false << QPoint(27, 20) << true;
-    QTest::newRow("thickness 3 outside") << clock << 3 << false << QPoint(28, 20) << false;
+    QTest::addColumn<QLine>("line");
+    QTest::addColumn<QString>("pixels"); // of digit 8: # drawn, . background
+    const QSize big(50, 80), clock(33, 57);
+    // The default digit: L = 28, X0 = 8, Y0 = 10, segments 2 * 2 + 1 wide.
+    QTest::newRow("default, no colon") << big << 5 << false << QLine(0, 24, 49, 24)
+                                       << "......#####.........................#####.........";
+    // The clock digit: L = 17, X0 = 5, Y0 = 10, segments with pointed ends and seams between
+    // them; colon squares from x 28 and y 15 and 37.
+    QTest::newRow("clock, row 17")
+        << clock << 5 << true << QLine(0, 17, 32, 17) << "...#####..............#####.#####";
+    QTest::newRow("clock, column 5") << clock << 5 << true << QLine(5, 0, 5, 56)
+                                     << "..........##################.##################..........";
+    QTest::newRow("clock, column 14")
+        << clock << 5 << true << QLine(14, 0, 14, 56)
+        << ".......#####..............#####..............#####.......";
+    QTest::newRow("clock, column 30")
+        << clock << 5 << true << QLine(30, 0, 30, 56)
+        << "...............#####.................#####...............";
+    QTest::newRow("thickness 7") << clock << 7 << true << QLine(0, 20, 32, 20)
+                                 << "..#######..........##############";
 }
 
-void TestImageCyfra::exactPixels()
+void TestImageCyfra::scanLines()
 {
     QFETCH(QSize, size);
     QFETCH(int, thickness);
     QFETCH(bool, colon);
-    QFETCH(QPoint, pixel);
-    QFETCH(bool, lit);
-    TImageCyfra control;
+    QFETCH(QLine, line);
+    Digit control;
     control.resize(size);
     control.setGrubosc(thickness);
     control.setDwukropek(colon);
-    QCOMPARE(renderOf(control).pixel(pixel), lit ? Black : Silver);
+    const QImage image = control.image();
+    const QPoint step(line.dx() ? 1 : 0, line.dy() ? 1 : 0);
+    QString pixels;
+    for (QPoint at = line.p1(); at != line.p2() + step; at += step)
+        pixels += image.pixel(at) == Black ? '#' : image.pixel(at) == Silver ? '.' : '?';
+    QTEST(pixels, "pixels");
 }
 
-void TestImageCyfra::outOfRangeDigits()
+// Every property, even set to its value, redraws; a new size runs Change, a property does not.
+void TestImageCyfra::redrawing()
 {
-    for (int digit : {10, -1, 1000}) {
-        for (bool colon : {false, true}) {
-            TImageCyfra control;
-            control.resize(33, 57);
-            control.setDwukropek(colon);
-            control.setCyfra(digit);
-            QCOMPARE(control.Cyfra(), digit);
-            const QImage image = renderOf(control);
-            QCOMPARE(countPixels(image, Black), colon ? 2 * 5 * 5 : 0);
-            QCOMPARE(countPixels(image, Silver), 33 * 57 - countPixels(image, Black));
-        }
-    }
-}
-
-// The clock pages reach the properties by these names; each change shows on the next picture.
-void TestImageCyfra::propertiesByNameRedraw()
-{
-    TImageCyfra control;
-    control.resize(33, 57);
-    renderOf(control);
-    QVERIFY(control.setProperty("Cyfra", 1));
-    QVERIFY(control.setProperty("Grubosc", 7));
-    QVERIFY(control.setProperty("Dwukropek", true));
-    QVERIFY(control.setProperty("ColorTla", QColor(10, 20, 30)));
-    QVERIFY(control.setProperty("ColorKreski", QColor(250, 200, 0)));
-    const QImage image = renderOf(control);
-    QCOMPARE(image.pixel(19, 20), qRgb(250, 200, 0)); // upper right, 7 wide
-    QCOMPARE(image.pixel(5, 20), qRgb(10, 20, 30)); // upper left, off for 1
-    QCOMPARE(image.pixel(29, 35), qRgb(250, 200, 0)); // lower colon square at thickness 7
-}
-
-void TestImageCyfra::everySetterRepaints()
-{
-    TImageCyfra control;
-    control.resize(33, 57);
+    Digit control;
     control.show();
     QVERIFY(QTest::qWaitForWindowExposed(&control));
-    PaintCounter counter;
-    control.installEventFilter(&counter);
+    QSignalSpy changed(&control, &TImageCyfra::changed);
+    control.resize(33, 57);
     for (const char *name : {"Cyfra", "Grubosc", "Dwukropek", "ColorTla", "ColorKreski"}) {
         QCoreApplication::processEvents();
-        counter.paints = 0;
+        control.paints = 0;
         QVERIFY(control.setProperty(name, control.property(name)));
-        QTRY_VERIFY2(counter.paints > 0, name);
+        QTRY_VERIFY2(control.paints > 0, name);
     }
-}
-
-void TestImageCyfra::resizeRunsChange()
-{
-    TImageCyfra control;
-    control.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&control));
-    QSignalSpy spy(&control, &TImageCyfra::changed);
-    control.resize(33, 57);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).value<TImageCyfra *>(), &control);
-    QCOMPARE(control.segmentLength(), 17);
-    control.resize(10, 10);
-    QCOMPARE(control.segmentLength(), -6); // (10 - 23) / 2 truncates toward zero
-    renderOf(control); // a figure too small for its segments still draws
-    QCOMPARE(spy.count(), 2);
-    control.setCyfra(4); // property changes redraw without running Change
-    QCOMPARE(spy.count(), 2);
+    // The digit and colours drawn are those set: a 1 has no upper left segment; the upper right
+    // one, edges included, and the colon are in the segment colour.
+    control.setProperty("Cyfra", 1);
+    control.setProperty("Dwukropek", true);
+    control.setProperty("ColorTla", QColor(10, 20, 30));
+    control.setProperty("ColorKreski", QColor(250, 200, 0));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).value<TImageCyfra *>(), &control);
+    const QImage image = control.image();
+    QCOMPARE((QList {image.pixel(5, 18), image.pixel(22, 18), image.pixel(30, 38)}),
+        (QList {qRgb(10, 20, 30), qRgb(250, 200, 0), qRgb(250, 200, 0)}));
 }
 
 QTEST_MAIN(TestImageCyfra)

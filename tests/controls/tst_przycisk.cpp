@@ -2,7 +2,6 @@
 #include "controls/PrzyciskLogic.h"
 #include "controls/TPrzycisk.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -10,57 +9,58 @@ namespace {
 const QRgb Up = qRgb(200, 0, 0), Down = qRgb(0, 160, 0), Move = qRgb(0, 0, 200),
            MoveChecked = qRgb(220, 200, 0);
 
-QImage solid(QRgb colour, QSize size = QSize(80, 40))
+// One pixel of the colour: the button stretches its pictures over itself.
+QImage solid(QRgb colour)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
+    return QImage(reinterpret_cast<const uchar *>(&colour), 1, 1, QImage::Format_RGB32).copy();
 }
 
-QImage renderOf(QWidget &widget)
+// A shown form with a button in its top-left corner whose four pictures are plain colours. The
+// mouse acts through the window, as a user's does. Each form is used for one script, so that no
+// other window stands between it and the mouse.
+struct Form : QWidget
 {
-    QImage image(widget.size(), QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    widget.render(&image);
-    return image;
-}
+    TPrzycisk button {this};
+    QString log; // the button's events and, after each step, the picture shown
 
-// A shown form with one blank-captioned button at (20, 20) whose four pictures are plain
-// colours, so the state shows in any pixel. Mouse input goes through the window, as a user's does.
-struct Form
-{
-    QWidget window;
-    TPrzycisk *button = new TPrzycisk(&window);
-
-    Form()
+    explicit Form(TPrzycisk::TStyle style = TPrzycisk::tsButton, const QRegion &region = {})
     {
-        window.resize(300, 200);
-        button->move(20, 20);
-        button->setCaption(QStringLiteral(" "));
-        button->setObrazekUp(solid(Up));
-        button->setObrazekDown(solid(Down));
-        button->setObrazekMove(solid(Move));
-        button->setObrazekMoveChecked(solid(MoveChecked));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseMove(window.windowHandle(), QPoint(250, 150));
+        resize(160, 100);
+        button.setStyle(style);
+        button.setRegion(region);
+        button.setObrazekUp(solid(Up));
+        button.setObrazekDown(solid(Down));
+        button.setObrazekMove(solid(Move));
+        button.setObrazekMoveChecked(solid(MoveChecked));
+        show();
+        QVERIFY(QTest::qWaitForWindowExposed(this));
+        // Parked beside the button first, so that showing the form logs nothing.
+        QTest::mouseMove(windowHandle(), QPoint(150, 90));
+        connect(&button, &TPrzycisk::OnMouseEnter, [this] { log += "enter "; });
+        connect(&button, &TPrzycisk::OnMouseLeave, [this] { log += "leave "; });
+        connect(&button, &TPrzycisk::OnMouseDown, [this] { log += "down "; });
+        connect(&button, &TPrzycisk::OnMouseUp, [this](auto, auto, int x, int y) {
+            log += QStringLiteral("up(%1,%2) ").arg(x).arg(y);
+        });
+        connect(&button, &TPrzycisk::OnClick, [this] { log += "click "; });
+        connect(&button, &TPrzycisk::OnDblClick, [this] { log += "double "; });
+        connect(&button, &TPrzycisk::OnResize, [this] { log += "resize "; });
     }
-    // Button coordinates.
-    void move(QPoint at) { QTest::mouseMove(window.windowHandle(), at + QPoint(20, 20)); }
-    void press(QPoint at)
+    // Steps like "p10,12", the letter in the order of QTest::MouseAction: p press, r release,
+    // c click, d double click, m move. After each, the picture shown in the button's corner, clear
+    // of the caption, goes to the log: U up, D down, M move, K move-checked.
+    QString act(const QString &steps)
     {
-        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, at + QPoint(20, 20));
+        for (const QString &step : steps.split(' ')) {
+            const QStringList xy = step.mid(1).split(',');
+            QTest::mouseEvent(QTest::MouseAction(QStringLiteral("prcdm").indexOf(step[0])),
+                windowHandle(), Qt::LeftButton, {}, QPoint(xy[0].toInt(), xy[1].toInt()));
+            const QRgb shown = button.grab().toImage().pixel(button.rect().bottomRight());
+            const qsizetype picture = QList {Up, Down, Move, MoveChecked, shown}.indexOf(shown);
+            log += QStringLiteral("UDMK?").mid(picture, 1) + ' ';
+        }
+        return log.trimmed();
     }
-    void release(QPoint at)
-    {
-        QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, at + QPoint(20, 20));
-    }
-    void click(QPoint at)
-    {
-        press(at);
-        release(at);
-    }
-    QRgb shown() { return renderOf(*button).pixel(40, 20); }
 };
 
 } // namespace
@@ -71,203 +71,72 @@ class TestPrzycisk : public QObject
 
 private slots:
     void initTestCase() { TestEnv::initProcess(); }
-    void captionOrigin_data();
-    void captionOrigin();
-    void builtInPicturesWithSilverCaption();
     void statesFollowTheMouse();
-    void toggling();
-    void regionHoverWithoutLeaving();
-    void clicks();
-    void captionTexts();
-    void picturesFollowTheSize();
+    void programChanges();
+    void captions();
 };
 
-void TestPrzycisk::captionOrigin_data()
-{
-    QTest::addColumn<QSize>("text");
-    QTest::addColumn<QPoint>("origin");
-    QTest::newRow("even margins") << QSize(50, 14) << QPoint(15, 13);
-    QTest::newRow("odd margins drop the half") << QSize(51, 15) << QPoint(14, 12);
-    QTest::newRow("wider than the button") << QSize(101, 41) << QPoint(-10, 0);
-}
-
-void TestPrzycisk::captionOrigin()
-{
-    QFETCH(QSize, text);
-    QFETCH(QPoint, origin);
-    QCOMPARE(PrzyciskLogic::captionOrigin(QSize(80, 40), text), origin);
-}
-
-void TestPrzycisk::builtInPicturesWithSilverCaption()
-{
-    TPrzycisk button;
-    const QImage up = button.ObrazekUp(), down = button.ObrazekDown(), move = button.ObrazekMove();
-    QCOMPARE(up.size(), QSize(80, 40));
-    QVERIFY(up != down && up != move && down != move && button.ObrazekMoveChecked() == move);
-
-    const QImage shown = renderOf(button);
-    QCOMPARE(shown.pixel(5, 20), up.pixel(5, 20)); // left of the caption
-    // Full-coverage caption pixels are exactly silver; nothing in the middle is brighter.
-    int silver = 0, brighter = 0;
-    for (int y = 10; y < 30; ++y)
-        for (int x = 10; x < 70; ++x) {
-            silver += shown.pixel(x, y) == qRgb(192, 192, 192);
-            brighter += qGray(shown.pixel(x, y)) > 192;
-        }
-    QVERIFY(silver > 0);
-    QCOMPARE(brighter, 0);
-    // The plates stay dark under the caption, so silver text reads on them.
-    QVERIFY(
-        std::max({qGray(up.pixel(40, 20)), qGray(down.pixel(40, 20)), qGray(move.pixel(40, 20))})
-        < 110);
-}
-
+// Without a region the hover picture comes once per entry; a press counts as a click wherever it
+// is released, and a double click clicks twice. A toggle rests on the pressed picture. With a
+// region the hover follows it without leaving the button, and a press outside it shows nothing.
 void TestPrzycisk::statesFollowTheMouse()
 {
-    Form form;
-    TPrzycisk &button = *form.button;
-    QSignalSpy enter(&button, &TPrzycisk::OnMouseEnter), leave(&button, &TPrzycisk::OnMouseLeave),
-        down(&button, &TPrzycisk::OnMouseDown), up(&button, &TPrzycisk::OnMouseUp),
-        click(&button, &TPrzycisk::OnClick);
-    QCOMPARE(form.shown(), Up);
-    form.move(QPoint(10, 10));
-    QCOMPARE(enter.count(), 1);
-    QCOMPARE(form.shown(), Move);
-    form.press(QPoint(10, 10));
-    QCOMPARE(form.shown(), Down);
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(down.first().at(2).toInt(), 10);
-    form.release(QPoint(10, 10));
-    QCOMPARE(form.shown(), Up);
-    QCOMPARE(up.count(), 1);
-    QCOMPARE(click.count(), 1);
-    // Without a region the hover picture comes once per entry.
-    form.move(QPoint(12, 12));
-    QCOMPARE(form.shown(), Up);
-    form.move(QPoint(-10, -10));
-    QCOMPARE(leave.count(), 1);
-    form.move(QPoint(5, 5));
-    QCOMPARE(form.shown(), Move);
-    button.Click();
-    QCOMPARE(click.count(), 2);
+    QCOMPARE(Form().act("m10,10 p10,10 r10,10 m12,12 p10,10 m120,60 r120,60 m5,5 m120,60 d5,5"),
+        QStringLiteral("enter M down D up(10,10) click U U down D D up(120,60) click leave U "
+                       "enter M leave U enter down up(5,5) click double down up(5,5) click U"));
+    QCOMPARE(Form(TPrzycisk::tsCheck).act("c10,10 m90,10 m10,10 c10,10"),
+        QStringLiteral("enter down up(10,10) click D leave D enter K down up(10,10) click U"));
+    QCOMPARE(Form(TPrzycisk::tsButton, QRegion(0, 0, 40, 40, QRegion::Ellipse))
+                 .act("m70,20 m20,20 m2,2 m25,30 m60,10 p60,10 r60,10"),
+        QStringLiteral("enter U M U M U down U up(60,10) click U"));
 }
 
-void TestPrzycisk::toggling()
+// Checked only as a toggle; Click() without the mouse; a new size stretches the pictures again.
+void TestPrzycisk::programChanges()
 {
     Form form;
-    TPrzycisk &button = *form.button;
-    button.setChecked(true);
-    QVERIFY(!button.Checked());
-    form.move(QPoint(10, 10));
-    form.click(QPoint(10, 10));
-    QVERIFY(!button.Checked());
-
-    button.setStyle(TPrzycisk::tsCheck);
-    form.click(QPoint(10, 10));
-    QVERIFY(button.Checked());
-    QCOMPARE(form.shown(), Down);
-    form.move(QPoint(-10, -10));
-    form.move(QPoint(10, 10));
-    QCOMPARE(form.shown(), MoveChecked);
-    form.click(QPoint(10, 10));
-    QVERIFY(!button.Checked());
-    QCOMPARE(form.shown(), Up);
-    button.setChecked(true);
-    button.setStyle(TPrzycisk::tsButton);
-    QVERIFY(!button.Checked());
-    QCOMPARE(form.shown(), Up);
+    form.button.setChecked(true);
+    QVERIFY(!form.button.Checked());
+    form.button.setStyle(TPrzycisk::tsCheck);
+    form.button.setChecked(true);
+    form.button.setStyle(TPrzycisk::tsButton); // unchecks it: the hover is not the checked one
+    form.button.Click();
+    form.button.resize(160, 60);
+    QCOMPARE(form.act("m10,80 m10,10"), QStringLiteral("click resize U enter M"));
 }
 
-void TestPrzycisk::regionHoverWithoutLeaving()
+void TestPrzycisk::captions()
 {
-    Form form;
-    TPrzycisk &button = *form.button;
-    button.setRegion(QRegion(0, 0, 40, 40, QRegion::Ellipse));
-    QSignalSpy leave(&button, &TPrzycisk::OnMouseLeave), down(&button, &TPrzycisk::OnMouseDown),
-        click(&button, &TPrzycisk::OnClick);
-    form.move(QPoint(70, 20));
-    QCOMPARE(form.shown(), Up);
-    form.move(QPoint(20, 20));
-    QCOMPARE(form.shown(), Move);
-    form.move(QPoint(2, 2)); // a corner outside the circle
-    QCOMPARE(form.shown(), Up);
-    form.move(QPoint(25, 30));
-    QCOMPARE(form.shown(), Move);
-    form.move(QPoint(60, 10));
-    QCOMPARE(form.shown(), Up);
-    QCOMPARE(leave.count(), 0);
-    // Outside the region a press shows nothing but is still reported, and so is the click.
-    form.press(QPoint(60, 10));
-    QCOMPARE(form.shown(), Up);
-    form.release(QPoint(60, 10));
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(click.count(), 1);
-}
+    // Halves are dropped toward zero, also for captions wider than the button.
+    QCOMPARE(PrzyciskLogic::captionOrigin(QSize(80, 40), QSize(51, 15)), QPoint(14, 12));
+    QCOMPARE(PrzyciskLogic::captionOrigin(QSize(80, 40), QSize(101, 41)), QPoint(-10, 0));
 
-// A press counts as a click wherever it is released; a double click clicks twice.
-void TestPrzycisk::clicks()
-{
-    Form form;
-    QSignalSpy up(form.button, &TPrzycisk::OnMouseUp), click(form.button, &TPrzycisk::OnClick),
-        dbl(form.button, &TPrzycisk::OnDblClick);
-    form.move(QPoint(10, 10));
-    form.press(QPoint(10, 10));
-    form.move(QPoint(200, 120));
-    form.release(QPoint(200, 120));
-    QCOMPARE(click.count(), 1);
-    QCOMPARE(up.first().at(2).toInt(), 200);
-    QCOMPARE(form.shown(), Up);
-    QTest::mouseDClick(form.window.windowHandle(), Qt::LeftButton, {}, QPoint(30, 30));
-    QCOMPARE(dbl.count(), 1);
-    QCOMPARE(click.count(), 3);
-}
+    // Numbered per window; an empty caption is one blank.
+    QWidget window, other;
+    TPrzycisk first(&window), second(new QWidget(&window)), elsewhere(&other);
+    QCOMPARE(first.Caption() + second.Caption() + elsewhere.Caption(),
+        QStringLiteral("Przycisk1Przycisk2Przycisk1"));
+    first.setCaption(QString());
+    QCOMPARE(first.Caption(), QStringLiteral(" "));
 
-void TestPrzycisk::captionTexts()
-{
-    QWidget window;
-    auto *first = new TPrzycisk(&window);
-    auto *panel = new QWidget(&window);
-    auto *second = new TPrzycisk(panel);
-    QWidget other;
-    auto *elsewhere = new TPrzycisk(&other);
-    QCOMPARE(first->Caption(), QStringLiteral("Przycisk1"));
-    QCOMPARE(second->Caption(), QStringLiteral("Przycisk2"));
-    QCOMPARE(elsewhere->Caption(), QStringLiteral("Przycisk1"));
-    first->setCaption(QString());
-    QCOMPARE(first->Caption(), QStringLiteral(" "));
+    // Distinct built-in pictures, one for both hovers.
+    const QImage up = first.ObrazekUp(), down = first.ObrazekDown(), move = first.ObrazekMove();
+    QVERIFY(up != down && up != move && down != move && first.ObrazekMoveChecked() == move);
 
-    // The shadow copy sits one pixel up and left, under the caption.
-    first->setObrazekUp(solid(qRgb(0, 0, 0)));
-    first->setCaption(QStringLiteral("W"));
-    first->setColorCaption3D(qRgb(255, 0, 0));
-    const auto reddish = [&] {
-        const QImage shown = renderOf(*first);
-        int count = 0;
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 80; ++x)
-                count += qRed(shown.pixel(x, y)) > 150 && qGreen(shown.pixel(x, y)) < 80;
-        return count;
-    };
-    QCOMPARE(reddish(), 0);
-    first->setCaptionl3D(true);
-    QVERIFY(reddish() > 5);
-}
-
-void TestPrzycisk::picturesFollowTheSize()
-{
-    TPrzycisk button;
-    button.setCaption(QStringLiteral(" "));
-    QImage halves = solid(Up);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 40; x < 80; ++x)
-            halves.setPixel(x, y, Down);
-    button.setObrazekUp(halves);
-    QSignalSpy resized(&button, &TPrzycisk::OnResize);
-    button.resize(160, 60);
-    const QImage shown = renderOf(button);
-    QCOMPARE(resized.count(), 1);
-    QCOMPARE(shown.pixel(5, 55), Up);
-    QCOMPARE(shown.pixel(150, 5), Down);
+    // Silver text, exact at full coverage: the brightest pixel.
+    first.setObrazekUp(solid(qRgb(0, 0, 0)));
+    first.setCaption(QStringLiteral("W"));
+    first.setColorCaption3D(qRgb(255, 0, 0));
+    const QImage plain = first.grab().toImage();
+    const auto *pixels = reinterpret_cast<const QRgb *>(plain.constBits());
+    QCOMPARE(*std::max_element(pixels, pixels + plain.width() * plain.height(),
+                 [](QRgb a, QRgb b) { return qGray(a) < qGray(b); }),
+        qRgb(192, 192, 192));
+    // The shadow copy in its own colour: black on the black picture is no shadow at all.
+    first.setCaptionl3D(true);
+    QVERIFY(first.grab().toImage() != plain);
+    first.setColorCaption3D(qRgb(0, 0, 0));
+    QCOMPARE(first.grab().toImage(), plain);
 }
 
 QTEST_MAIN(TestPrzycisk)
