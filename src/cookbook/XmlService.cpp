@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include "cookbook/XmlPrescan.h"
+#include "cookbook/XmlWriter.h"
 #include "core/AppError.h"
 #include "core/SafeFile.h"
 
@@ -508,23 +509,10 @@ QByteArray toXmlUtf8(const QString &s, bool normaliseLineEnds)
     return out.toUtf8();
 }
 
-void requireEncodableName(const QString &name)
-{
-    bool ascii = true;
-    for (QChar c : name)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii)
-        return;
-    QStringEncoder encoder(kBookEncoding, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(name);
-    if (encoder.hasError() || QStringDecoder(kBookEncoding).decode(bytes) != name)
-        throw AppError(QStringLiteral("The name '%1' cannot be written in Windows-1250").arg(name));
-}
-
-// Builds the library's tree from ours. Names are checked because a character reference is
-// not allowed inside a tag; text and attribute values can hold any character. Every node is
-// attached as soon as it exists, so an error part-way leaves nothing the document does not own.
-void buildNode(xmlDocPtr doc, xmlNodePtr parent, const XmlNode &node, bool checkNames)
+// Builds the library's tree from ours, for the markup of one element (in UTF-8, where every
+// character can be written). Every node is attached as soon as it exists, so an error part-way
+// leaves nothing the document does not own.
+void buildNode(xmlDocPtr doc, xmlNodePtr parent, const XmlNode &node)
 {
     xmlNodePtr made = nullptr;
     switch (node.kind()) {
@@ -535,14 +523,10 @@ void buildNode(xmlDocPtr doc, xmlNodePtr parent, const XmlNode &node, bool check
         made = xmlNewDocComment(doc, xc(toXmlUtf8(node.value(), false).constData()));
         break;
     case XmlNode::Kind::ProcessingInstruction:
-        if (checkNames)
-            requireEncodableName(node.name());
         made = xmlNewDocPI(doc, xc(node.name().toUtf8().constData()),
             xc(toXmlUtf8(node.value(), false).constData()));
         break;
     case XmlNode::Kind::Element:
-        if (checkNames)
-            requireEncodableName(node.name());
         made = xmlNewDocNode(doc, nullptr, xc(node.name().toUtf8().constData()), nullptr);
         break;
     }
@@ -553,24 +537,22 @@ void buildNode(xmlDocPtr doc, xmlNodePtr parent, const XmlNode &node, bool check
     if (!node.isElement())
         return;
     for (const XmlAttribute &a : node.attributes()) {
-        if (checkNames)
-            requireEncodableName(a.name);
         xmlNewProp(
             made, xc(a.name.toUtf8().constData()), xc(toXmlUtf8(a.value, false).constData()));
     }
     for (int i = 0; i < node.childCount(); ++i)
-        buildNode(doc, made, *node.child(i), checkNames);
+        buildNode(doc, made, *node.child(i));
 }
 
 // Serialises one element through the library's saver into bytes in the given encoding.
-QByteArray saveElement(const XmlNode &root, const char *encoding, bool format, bool checkNames)
+QByteArray saveElement(const XmlNode &root, const char *encoding, bool format)
 {
     Doc d;
     d.doc = xmlNewDoc(xc("1.0"));
     // With the document's encoding known, the saver writes letters as they are and leaves only
     // characters the encoding lacks to character references.
     d.doc->encoding = xmlStrdup(xc(encoding));
-    buildNode(d.doc, nullptr, root, checkNames);
+    buildNode(d.doc, nullptr, root);
     xmlNodePtr top = xmlDocGetRootElement(d.doc);
 
     xmlBufferPtr buffer = xmlBufferCreate();
@@ -690,18 +672,18 @@ QByteArray XmlService::serializeBook(const XmlNode &root)
 {
     QByteArray out = bookPrologue();
     out += '\n';
-    out += saveElement(root, kBookEncoding, true, true);
+    out += xmlwriter::writeElement(root);
     out += '\n';
     return out;
 }
 
 QString XmlService::markup(const XmlNode &element)
 {
-    return QString::fromUtf8(saveElement(element, "UTF-8", false, false));
+    return QString::fromUtf8(saveElement(element, "UTF-8", false));
 }
 
 QString XmlService::prettyPrint(const QString &xml)
 {
     const auto root = parseBytes(xml.toUtf8(), QStringLiteral("XML"), "UTF-8");
-    return QString::fromUtf8(saveElement(*root, "UTF-8", true, false));
+    return QString::fromUtf8(saveElement(*root, "UTF-8", true));
 }
