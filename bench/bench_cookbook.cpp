@@ -3,9 +3,9 @@
 // Usage: bench_cookbook <book.xml>   (prints "name value" lines)
 #include "BenchUtil.h"
 #include "app/CookbookPage.h"
-#include "app/DecimalInputFilter.h"
 #include "app/RecipeView.h"
 #include "assets/InitAssets.h"
+#include "controls/DecimalInputFilter.h"
 #include "cookbook/TXMLPrzepisType.h"
 #include "cookbook/TXMLVelmaroType.h"
 #include "core/AppPaths.h"

@@ -4,8 +4,8 @@
 //        bench_crafted linear <folder>    opens plain books of 100,000 and 200,000 recipes
 // Prints "name<TAB>milliseconds<TAB>outcome" lines.
 #include "app/CookbookPage.h"
-#include "app/DecimalInputFilter.h"
 #include "assets/InitAssets.h"
+#include "controls/DecimalInputFilter.h"
 #include "cookbook/TXMLPrzepisyType.h"
 #include "cookbook/TXMLVelmaroType.h"
 #include "core/AppPaths.h"

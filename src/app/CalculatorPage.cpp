@@ -1,9 +1,9 @@
 #include "app/CalculatorPage.h"
 
-#include "app/DecimalInputFilter.h"
 #include "app/FittedLabel.h"
 #include "app/LabelFitting.h"
 #include "app/PageBackground.h"
+#include "controls/DecimalInputFilter.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "app/OwnProportionsPanel.h"
 
-#include "app/DecimalInputFilter.h"
 #include "app/FittedLabel.h"
 #include "app/LabelFitting.h"
+#include "controls/DecimalInputFilter.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "app/RecipeBrowser.h"
 
-#include "app/DecimalInputFilter.h"
 #include "app/ItemText.h"
+#include "controls/DecimalInputFilter.h"
 #include "cookbook/Book.h"
 #include "cookbook/BrowserRules.h"
 #include "cookbook/ShownText.h"

@@ -1,4 +1,4 @@
-#include "app/DecimalInputFilter.h"
+#include "controls/DecimalInputFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
