@@ -3,10 +3,10 @@
 #include "app/CookbookFonts.h"
 #include "app/FittedLabel.h"
 #include "app/PhotoBox.h"
-#include "app/PhotoFolder.h"
 #include "app/RecipeBrowser.h"
 #include "app/RecipePane.h"
 #include "app/RecipeView.h"
+#include "cookbook/PhotoFolder.h"
 #include "cookbook/RecipeRenderer.h"
 #include "cookbook/ShownText.h"
 #include "cookbook/UnrecognisedBookError.h"
@@ -116,9 +116,9 @@ void CookbookPage::buildMenus()
     };
     PopupMenu4 = new QMenu(this);
     PopupMenu4->setObjectName(QStringLiteral("PopupMenu4"));
-    // The recipe editor opens these two; until it exists they do not pretend to work.
-    Nowyprzepis2 = item(PopupMenu4, "Nowyprzepis2", QStringLiteral("Nowy przepis"), false);
-    Poprawprzepis2 = item(PopupMenu4, "Poprawprzepis2", QStringLiteral("Popraw Przepis"), false);
+    // The main window connects the items that open the recipe editor.
+    Nowyprzepis2 = item(PopupMenu4, "Nowyprzepis2", QStringLiteral("Nowy przepis"), true);
+    PoprawPrzepis2 = item(PopupMenu4, "PoprawPrzepis2", QStringLiteral("Popraw Przepis"), true);
     Usunprzepis2 = item(PopupMenu4, "Usunprzepis2", QStringLiteral("Usuń przepis"), true);
     PopupMenu4->addSeparator();
     Drukujprzepis2 = item(PopupMenu4, "Drukujprzepis2", QStringLiteral("Drukuj przepis"), true);
@@ -128,7 +128,7 @@ void CookbookPage::buildMenus()
     PopupMenu5 = new QMenu(this);
     PopupMenu5->setObjectName(QStringLiteral("PopupMenu5"));
     Drukujprzepis3 = item(PopupMenu5, "Drukujprzepis3", QStringLiteral("Drukuj przepis"), true);
-    Zmienczcionke3 = item(PopupMenu5, "Zmienczcionke3", QStringLiteral("Zmień czcionkę"), false);
+    Zmieczcionk1 = item(PopupMenu5, "Zmieczcionk1", QStringLiteral("Zmień czcionkę"), true);
 
     connect(
         Usunprzepis2, &QAction::triggered, this, handler(this, &CookbookPage::Usunprzepis1Click));
@@ -346,6 +346,16 @@ QStringList CookbookPage::selectedTitles() const
 RecipeFonts CookbookPage::recipeFonts() const
 {
     return CookbookFonts::fromHolders(this);
+}
+
+StoredFont CookbookPage::recipeFont(int group) const
+{
+    return StoredFont::of(m_fontHolders.at(group - CookbookFonts::FirstGroup));
+}
+
+void CookbookPage::setRecipeFont(int group, const StoredFont &font)
+{
+    font.applyTo(m_fontHolders.at(group - CookbookFonts::FirstGroup));
 }
 
 void CookbookPage::RenderRecipe(int index, QTextEdit *view)

@@ -2,6 +2,7 @@
 
 #include "cookbook/Book.h"
 #include "core/Fixed4.h"
+#include "platform/StoredFont.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -44,6 +45,8 @@ public:
     void NewBook();
     void SaveBook(const QString &path);
     void SaveAndReloadBook();
+    // The browser filled again from the book in memory, and its first recipe shown.
+    void refreshFromMemory();
 
     // The main window's title for a book with that root, opened from path.
     static QString bookWindowTitle(const QString &rootName, const QString &path);
@@ -61,6 +64,9 @@ public:
     // The description window's view, rendered along with the page's view; nullptr detaches.
     void setDescriptionView(QTextEdit *view);
     RecipeFonts recipeFonts() const;
+    // Font groups 15 to 23 as their holders keep them.
+    StoredFont recipeFont(int group) const;
+    void setRecipeFont(int group, const StoredFont &font);
 
     // Menu commands and control events.
     void Otworz1Click();
@@ -100,8 +106,8 @@ public:
 
     QMenu *PopupMenu4; // recipe list
     QMenu *PopupMenu5; // recipe view
-    QAction *Nowyprzepis2, *Poprawprzepis2, *Usunprzepis2, *Drukujprzepis2, *Kopiujzaznaczone2;
-    QAction *Drukujprzepis3, *Zmienczcionke3;
+    QAction *Nowyprzepis2, *PoprawPrzepis2, *Usunprzepis2, *Drukujprzepis2, *Kopiujzaznaczone2;
+    QAction *Drukujprzepis3, *Zmieczcionk1;
 
 signals:
     void titleChanged(const QString &title);
@@ -115,8 +121,6 @@ private:
     void buildHolders();
     void buildMenus();
     void setTitle(const QString &title);
-    // The browser filled again from the book in memory, and its first recipe shown.
-    void refreshFromMemory();
     void showRecipe(int index);
     void clearView();
     void showPhotoNamed(const QString &name);

@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/CalculatorPage.h"
+#include "app/CookbookEditorHost.h"
 #include "app/CookbookPage.h"
 #include "app/DryCuringPage.h"
 #include "app/LabelFontMenu.h"
@@ -71,8 +72,8 @@ void TForm1::buildMenus()
     cookbook->addSeparator();
     QMenu *recipes = cookbook->addMenu(QStringLiteral("Przepisy"));
     recipes->setObjectName(QStringLiteral("Przepisy1"));
-    addItem(recipes, "Nowyprzepis1", QStringLiteral("Nowy przepis"));
-    addItem(recipes, "Poprawprzepis1", QStringLiteral("Popraw przepis"));
+    addItem(recipes, "Nowyprzepis1", QStringLiteral("Nowy przepis"), true);
+    addItem(recipes, "Poprawprzepis1", QStringLiteral("Popraw przepis"), true);
     connect(addItem(recipes, "Usunprzepis1", QStringLiteral("Usuń przepis"), true),
         &QAction::triggered, page, handler(page, &CookbookPage::Usunprzepis1Click));
     recipes->addSeparator();
@@ -86,7 +87,7 @@ void TForm1::buildMenus()
     addItem(ingredients, "Kopiujskladniki1", QStringLiteral("Kopiuj skladniki z innej książki"));
     addItem(ingredients, "Kopiujjednostki1", QStringLiteral("Kopiuj jednostki z innej książki"));
     cookbook->addSeparator();
-    addItem(cookbook, "Opcjeksiazki1", QStringLiteral("Opcje"));
+    addItem(cookbook, "Opcje2", QStringLiteral("Opcje"), true);
 
     QMenu *help = bar->addMenu(QStringLiteral("Pomoc"));
     help->setObjectName(QStringLiteral("Pomoc1"));
@@ -142,4 +143,16 @@ void TForm1::connectLateMenus()
             handler(fonts, &LabelFontMenu::Zapiszkolor1Click));
     connect(action(QStringLiteral("Zapiszlisteetykiet1")), &QAction::triggered, fonts,
         handler(fonts, &LabelFontMenu::writeLabelList));
+
+    auto *editor = new CookbookEditorHost(*CookbookPage1, ControlColour, this);
+    const std::pair<const char *, void (CookbookEditorHost::*)()> editorItems[]
+        = {{"Nowyprzepis1", &CookbookEditorHost::Nowyprzepis1Click},
+            {"Nowyprzepis2", &CookbookEditorHost::Nowyprzepis1Click},
+            {"Poprawprzepis1", &CookbookEditorHost::Poprawprzepis1Click},
+            {"PoprawPrzepis2", &CookbookEditorHost::Poprawprzepis1Click},
+            {"Opcje2", &CookbookEditorHost::Opcje2Click},
+            {"Zmieczcionk1", &CookbookEditorHost::Opcje2Click}};
+    for (const auto &[name, command] : editorItems)
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, editor,
+            handler(editor, command));
 }

@@ -18,6 +18,12 @@ public:
 
     static bool isPlainFileName(const QString &name);
 
+    // Where the folder is, or where it goes when it does not exist yet; empty for a book that has
+    // never been saved.
+    static QString placeFor(const QString &bookPath);
+    // Whether the file lies directly in this folder (links followed).
+    bool holds(const QString &filePath) const;
+
 private:
     QString m_path;
 };

@@ -1,4 +1,4 @@
-#include "app/PhotoFolder.h"
+#include "cookbook/PhotoFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,4 +55,23 @@ QString PhotoFolder::photoPath(const QString &name) const
     if (real.isEmpty() || folder.isEmpty() || !real.startsWith(folder + u'/'))
         return QString();
     return found;
+}
+
+QString PhotoFolder::placeFor(const QString &bookPath)
+{
+    if (bookPath.isEmpty())
+        return QString();
+    const PhotoFolder existing(bookPath);
+    if (!existing.path().isEmpty())
+        return existing.path();
+    return QFileInfo(bookPath).absoluteDir().filePath(QStringLiteral("zdjecia"));
+}
+
+bool PhotoFolder::holds(const QString &filePath) const
+{
+    if (m_path.isEmpty())
+        return false;
+    const QString folder = QFileInfo(m_path).canonicalFilePath();
+    const QString dir = QFileInfo(QFileInfo(filePath).canonicalFilePath()).absolutePath();
+    return !folder.isEmpty() && dir == folder;
 }

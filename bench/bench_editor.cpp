@@ -1,0 +1,93 @@
+// Recipe editor figures: opening the editor on a recipe (activation complete, first paint) and
+// "Popraw" (the recipe built from the editor, the book written and reloaded, the browser and the
+// view refreshed). Usage: bench_editor <book.xml>   (prints "name ms" lines, medians)
+#include "app/CookbookEditorHost.h"
+#include "app/CookbookPage.h"
+#include "app/TForm1.h"
+#include "assets/InitAssets.h"
+#include "cookbook/TXMLPrzepisType.h"
+#include "cookbook/TXMLVelmaroType.h"
+#include "core/AppPaths.h"
+#include "editor/TForm4.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double medianMs(int rounds, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_editor <book.xml>\n");
+        return 2;
+    }
+    initSolvarinAssets();
+    QTemporaryDir dir;
+    AppPaths::setAppDirForTests(dir.path());
+    QtPlatform platform;
+    Platform::install(&platform);
+    // Work on a copy: the benchmark writes the book.
+    const QString path = dir.filePath(QStringLiteral("bench.xml"));
+    QFile::copy(QString::fromLocal8Bit(argv[1]), path);
+
+    TForm1 form;
+    form.show();
+    CookbookPage *page = form.CookbookPage1;
+    page->LoadBook(path);
+    form.PageControl1->setCurrentIndex(4);
+    QApplication::processEvents();
+    auto *host = form.findChild<CookbookEditorHost *>();
+
+    // A recipe with the most ingredients the generator gives.
+    const TXMLPrzepisyType recipes = page->book().root().przepisy();
+    int index = 0;
+    for (int i = 0; i < recipes.count(); ++i)
+        if (recipes[i].skladnik().count() > recipes[index].skladnik().count())
+            index = i;
+    std::printf("recipes %d\n", recipes.count());
+
+    const double open = medianMs(9, [&] {
+        page->CurrentRecipeIndex = index;
+        TForm4 editor(*host, &form);
+        editor.EditExistingRecipe = true;
+        editor.FormActivate();
+        editor.show();
+        QApplication::processEvents();
+    });
+    std::printf("editor_open_ms %.1f\n", open);
+
+    page->CurrentRecipeIndex = index;
+    TForm4 editor(*host, &form);
+    editor.EditExistingRecipe = true;
+    editor.FormActivate();
+    editor.show();
+    QApplication::processEvents();
+    const double correct = medianMs(5, [&] {
+        editor.CorrectRecipeAndSave();
+        QApplication::processEvents();
+    });
+    std::printf("popraw_ms %.1f\n", correct);
+    return 0;
+}
