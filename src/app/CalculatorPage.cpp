@@ -19,6 +19,32 @@ CalculatorPage::CalculatorPage(
     m_background->setPictureFile(builtInPicture);
 }
 
+namespace {
+QString backgroundStem(PageId id)
+{
+    switch (id) {
+    case PageId::WetCuring:
+        return QStringLiteral("Tlo_mokre");
+    case PageId::DryCuring:
+        return QStringLiteral("Tlo_suche");
+    case PageId::Brine:
+        return QStringLiteral("Tlo_solanka");
+    default:
+        return QStringLiteral("Tlo_ryby");
+    }
+}
+} // namespace
+
+QString CalculatorPage::backgroundFile() const
+{
+    return backgroundStem(m_id) + QStringLiteral(".jpg");
+}
+
+QString CalculatorPage::noBackgroundFile() const
+{
+    return backgroundStem(m_id) + QStringLiteral(".nil");
+}
+
 QList<QLabel *> CalculatorPage::labelsWithFontMenu() const
 {
     QList<QLabel *> labels;

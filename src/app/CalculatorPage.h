@@ -33,6 +33,10 @@ public:
     // The page's picture, under everything else on it.
     PageBackground *background() const { return m_background; }
     QString builtInPicture() const { return m_builtInPicture; }
+    // The file beside the program that keeps the page's background ("Tlo_mokre.jpg"), and the
+    // name stored for a page saved without one ("Tlo_mokre.nil", never created).
+    QString backgroundFile() const;
+    QString noBackgroundFile() const;
 
     virtual void recalculate() = 0;
     // Puts each value beside its caption, after a caption's font changed.

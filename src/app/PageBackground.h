@@ -11,6 +11,9 @@ class PageBackground : public QWidget
 public:
     explicit PageBackground(const QString &name, QWidget *parent);
 
+    // The size of the built-in pictures; a picture loaded from a file is stretched to it.
+    static constexpr QSize DesignSize {689, 469};
+
     const QImage &picture() const;
     bool isEmpty() const { return picture().isNull(); }
     void setPicture(const QImage &picture);

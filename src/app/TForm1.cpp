@@ -1,18 +1,20 @@
 #include "app/TForm1.h"
 
+#include "app/BackgroundCommands.h"
 #include "app/BrinePage.h"
 #include "app/CalculatorPage.h"
 #include "app/CookbookPage.h"
 #include "app/DryCuringPage.h"
+#include "app/EffectsPanel.h"
 #include "app/FishPage.h"
 #include "app/ImageLinkButton.h"
 #include "app/LabelFontMenu.h"
 #include "app/PageBackground.h"
+#include "app/PhotoBox.h"
 #include "app/TForm2.h"
 #include "app/TextExport.h"
 #include "app/WetCuringPage.h"
 #include "controls/DecimalInputFilter.h"
-#include "controls/PictureFile.h"
 #include "controls/TmxCalendar.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
@@ -84,6 +86,7 @@ TForm1::TForm1(QWidget *parent)
         = new LabelFontMenu(this, PopupMenu3, m_pages, [this] { return activeCalculatorPage(); });
     m_labelFonts->attach();
     connectLateMenus();
+    connectBackgroundMenus();
     setFixedSize(kWindowWidth, kWindowHeight);
     // A write interrupted by a crash or a power cut leaves its temporary file beside the target.
     safefile::removeLeftovers(AppPaths::settingsFile());
@@ -232,14 +235,7 @@ void TForm1::UlozEtykiety()
 void TForm1::CzytajUstawienia()
 {
     const Settings settings;
-    for (CalculatorPage *page : std::as_const(m_pages)) {
-        const QString path = settings.background(page->id());
-        if (path.endsWith(QLatin1String(".nil")))
-            page->background()->clear();
-        else if (QFileInfo(path).isFile())
-            if (const QImage picture = picturefile::tryRead(path); !picture.isNull())
-                page->background()->setPicture(picture);
-    }
+    m_backgrounds->restore(settings);
     for (CalculatorPage *page : std::as_const(m_pages)) {
         for (const LabelFontGroup &group : page->fontGroups()) {
             // A group with nothing stored keeps its design fonts (the 24-point "dziś" among them).
@@ -297,6 +293,35 @@ void TForm1::Timer1Timer()
 void TForm1::PageControl1Change()
 {
     DryPage->PrzeliczSuche();
+    Panel3->followPage();
+}
+
+// The effects panel and the background commands, in the "Opcje" menu and the popup menus of the
+// page backgrounds and of the panel's working picture.
+void TForm1::connectBackgroundMenus()
+{
+    EffectsPanel::Pages pages;
+    pages.calculators = m_pages;
+    pages.current = [this] { return activePage(); };
+    pages.cookbookPhoto = [this] { return CookbookPage1->PhotoBox1->picture(); };
+    Panel3 = new EffectsPanel(pages, PopupMenu2, centralWidget());
+    m_backgrounds = new BackgroundCommands(
+        m_pages, [this] { return activeCalculatorPage(); }, this);
+
+    const auto connectItem = [this](const char *name, auto *receiver, auto method) {
+        QAction *item = action(QString::fromLatin1(name));
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, receiver, handler(receiver, method));
+    };
+    for (const char *name : {"Ustawtlo1", "Ustawtlo2"})
+        connectItem(name, Panel3, &EffectsPanel::Open);
+    for (const char *name : {"Ladujtlo1", "Ladujtlo2"})
+        connectItem(name, m_backgrounds, &BackgroundCommands::Ladujtlo1Click);
+    for (const char *name : {"Zapisztlo1", "Zapisztlo2"})
+        connectItem(name, m_backgrounds, &BackgroundCommands::Zapisztlo1Click);
+    connectItem("Usuntlo1", m_backgrounds, &BackgroundCommands::Usuntlo1Click);
+    connectItem("Calyobrazek1", Panel3, &EffectsPanel::Calyobrazek1Click);
+    connectItem("Tylkofragment1", Panel3, &EffectsPanel::Tylkofragment1Click);
 }
 
 void TForm1::Zapiszobliczenia1Click()

@@ -5,11 +5,13 @@
 #include <QDate>
 #include <QMainWindow>
 
+class BackgroundCommands;
 class BrinePage;
 class CalculatorPage;
 class CookbookPage;
 class DecimalInputFilter;
 class DryCuringPage;
+class EffectsPanel;
 class FishPage;
 class ImageLinkButton;
 class LabelFontMenu;
@@ -62,9 +64,11 @@ public:
     BrinePage *BrineAndPicklePage;
     FishPage *FishSaltingPage;
     CookbookPage *CookbookPage1;
+    EffectsPanel *Panel3;
     QTimer *Timer1, *Timer2;
     QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5;
     LabelFontMenu *labelFonts() const { return m_labelFonts; }
+    BackgroundCommands *backgrounds() const { return m_backgrounds; }
 
     static QUrl webAddress1();
     static QUrl webAddress2();
@@ -79,11 +83,13 @@ private:
     void buildMenus();
     void buildPopupMenus();
     void connectLateMenus();
+    void connectBackgroundMenus();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption, bool enabled = false);
     QWidget *addPage(const char *name, const QString &caption);
 
     DecimalInputFilter *m_decimalFilter;
     LabelFontMenu *m_labelFonts = nullptr;
+    BackgroundCommands *m_backgrounds = nullptr;
     QList<CalculatorPage *> m_pages; // in tab order
     QDate m_lastCalendarDate;
 };

@@ -1,234 +1,171 @@
-#include "FormFixture.h"
+// The labels of the calculator pages: the label menu, font groups changed through the font
+// dialog and kept in the settings file, values laid out beside their captions, texts refitted.
+#include "AppFixture.h"
 
-#include "app/LabelFontMenu.h"
-#include "core/AppPaths.h"
-#include "core/Clock.h"
 #include "core/Win1250.h"
-
-#include <QAction>
-#include <QDir>
-#include <QFile>
-
-class TestLabelFonts : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { TestEnv::initProcess(); }
-    void init() { Clock::setFixedForTests(QDateTime(QDate(2024, 3, 10), QTime(12, 0))); }
-    void officialHeaderChangesBothHeaders();
-    void groupFontLaysOutValues();
-    void saveWritesGroupsOfActivePage_data();
-    void saveWritesGroupsOfActivePage();
-    void savedValueFontComesBack();
-    void pickleCaptionsOpenNoGroup();
-    void labelsWithoutMenu();
-    void labelList();
-};
 
 namespace {
 
 const char *const kValueLabels[] = {"Label4", "Label6", "Label8", "Label10", "Label12", "Label14",
     "Label16", "Label18", "Label54", "Label55", "Label59", "Label60"};
 
-void changeFont(const FormFixture &f, const char *label)
+// "Zmień czcionkę" from the menu of a right-clicked label.
+void changeFont(const AppFixture &f, const char *label)
 {
     f.rightClick(f.get(label));
     f.clickItem(f.form->PopupMenu3, "Zmienkolor1");
 }
 
-QFont biggerFont(const QFont &from)
+// A font far bigger than any of the design, as the font dialog gives it.
+QFont chosenFont()
 {
-    QFont font(QStringLiteral("DejaVu Serif"));
-    font.setPointSize(from.pointSize() + 6);
-    font.setBold(true);
-    return font;
+    return QFont("DejaVu Serif", 17, QFont::Bold);
 }
 
-void compareChosen(const QFont &font, const QFont &chosen)
+QString fontOf(const AppFixture &f, const char *label)
 {
-    QCOMPARE(font.family(), chosen.family());
-    QCOMPARE(font.pointSize(), chosen.pointSize());
-    QVERIFY(font.bold());
+    const QFont font = f.get(label)->font();
+    return font.family() + u' ' + QString::number(font.pointSize()) + (font.bold() ? "b" : "");
 }
 
-// The "Czcionka<N>" sections of the settings file, in file order.
-QList<int> savedGroups()
+// The numbers of the font sections in the settings file, in file order.
+QString savedGroups(const AppFixture &f)
 {
-    QFile file(AppPaths::settingsFile());
-    QList<int> groups;
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QString &line : win1250::decode(file.readAll()).split(u'\n')) {
-            const QString t = line.trimmed();
-            if (t.startsWith(QLatin1String("[Czcionka")) && t.endsWith(u']'))
-                groups << t.mid(9, t.size() - 10).toInt();
-        }
-    }
-    return groups;
+    const QStringList lines = QString::fromLatin1(readAll(f.settings())).split("\r\n");
+    return lines.filter("[Czcionka").join(u' ').remove("[Czcionka").remove(u']');
 }
 
-// Values stand 30 pixels after their captions; the concentrations after the widest of theirs.
-void checkWetLayout(const FormFixture &f)
+// Each value stands its page's gap after its caption; page 0's concentrations and sugars count
+// from the second block's left edge and the widest caption of their row.
+void checkLayout(const AppFixture &f)
 {
-    for (int n = 3; n <= 17; n += 2) {
-        const QWidget *c = f.get(qPrintable(QStringLiteral("Label%1").arg(n)));
-        QCOMPARE(
-            f.get(qPrintable(QStringLiteral("Label%1").arg(n + 1)))->x(), c->x() + 30 + c->width());
+    const std::tuple<const char *, const char *, int> rules[]
+        = {{"Label3", "Label4", 30}, {"Label17", "Label18", 30}, {"Label19", "Edit2", 50},
+            {"Label20", "Label37", 50}, {"Label23", "Label43", 50}, {"Label28", "Edit5", 50},
+            {"Edit5", "Label30", 20}, {"Label61", "Edit10", 50}, {"Label65", "Label68", 50}};
+    for (auto [caption, value, gap] : rules) {
+        const QWidget *c = f.get<QWidget>(caption);
+        QCOMPARE(f.get<QWidget>(value)->x(), c->x() + gap + c->width());
     }
     const int left = f.get("Label17")->x() + 30;
-    QCOMPARE(f.get("Label54")->x(), left + f.get("Label49")->width());
     QCOMPARE(f.get("Label55")->x(), left + f.get("Label49")->width());
     QCOMPARE(f.get("Label59")->x(), left + f.get("Label57")->width());
-    QCOMPARE(f.get("Label60")->x(), left + f.get("Label58")->width());
 }
 
 } // namespace
 
-void TestLabelFonts::officialHeaderChangesBothHeaders()
+class TestLabelFonts : public QObject
 {
-    FormFixture f;
-    f.form->PageControl1->setCurrentIndex(1);
-    const QFont before = f.get("Label45")->font();
-    const QFont otherGroup = f.get("Label20")->font();
-    const QFont chosen = biggerFont(before);
-    f.env.platform.fontAnswers.enqueue(chosen);
+    Q_OBJECT
 
-    changeFont(f, "Label45");
+private slots:
+    void changeFontChangesOneGroup()
+    {
+        AppFixture f;
+        const QFont captions = f.get("Label3")->font(), values = f.get("Label60")->font();
+        // Knock two values out of place: a cancelled dialog changes no font but lays out anew.
+        f.get("Label4")->move(0, f.get("Label4")->y());
+        f.get("Label59")->move(0, f.get("Label59")->y());
+        changeFont(f, "Label6");
+        QCOMPARE(f.get("Label60")->font(), values);
+        checkLayout(f);
+        // A wider caption font, from any caption of the group, moves the values with it.
+        f.env.platform.fontAnswers.enqueue(chosenFont());
+        changeFont(f, "Label58");
+        QCOMPARE(f.env.platform.fontDialogInitial, (QList<QFont> {values, captions}));
+        QCOMPARE(
+            fontOf(f, "Label3") + u'|' + fontOf(f, "Label49"), "DejaVu Serif 17b|DejaVu Serif 17b");
+        checkLayout(f);
+        // The official header opens its group, which holds both headers of page 1.
+        f.showPage(1);
+        const QFont before = f.get("Label45")->font(), otherGroup = f.get("Label20")->font();
+        f.env.platform.fontAnswers.enqueue(chosenFont());
+        changeFont(f, "Label45");
+        QCOMPARE(f.env.platform.fontDialogInitial.last(), before);
+        QCOMPARE(fontOf(f, "Label45") + u'|' + fontOf(f, "Label44"),
+            "DejaVu Serif 17b|DejaVu Serif 17b");
+        QCOMPARE(f.get("Label20")->font(), otherGroup);
+        // The pickle captions carry the menu, but their font is nobody's to change.
+        f.showPage(2);
+        f.env.platform.fontAnswers.enqueue(chosenFont());
+        for (const char *n : {"Label91", "Label92", "Label93", "Label94", "Label95", "Label96"})
+            changeFont(f, n);
+        QCOMPARE(f.env.platform.fontDialogs, 3);
+        // The "dziś" beside the clock belongs to a group but carries no menu.
+        f.showPage(3);
+        f.rightClick(f.get("Label88"));
+        QTest::qWait(50);
+        QVERIFY(!f.form->PopupMenu3->isVisible());
+    }
 
-    QCOMPARE(f.form->labelFonts()->SelectedLabel(), 45);
-    QCOMPARE(f.env.platform.fontDialogInitial, QList<QFont> {before});
-    compareChosen(f.get("Label45")->font(), chosen);
-    compareChosen(f.get("Label44")->font(), chosen);
-    QCOMPARE(f.get("Label20")->font(), otherGroup);
-}
-
-void TestLabelFonts::groupFontLaysOutValues()
-{
-    FormFixture f;
-    const QFont groupFont = f.get("Label3")->font();
-    const QFont valueFont = f.get("Label60")->font();
-    const int valueLeft = f.get("Label4")->x();
-    // Knock two values out of place: a cancelled dialog changes no font but lays out anew.
-    f.get("Label4")->move(0, f.get("Label4")->y());
-    f.get("Label59")->move(0, f.get("Label59")->y());
-    changeFont(f, "Label6");
-    QCOMPARE(f.get("Label60")->font(), valueFont);
-    checkWetLayout(f);
-
-    // A wider caption font, from any caption of the group, moves the values right.
-    f.env.platform.fontAnswers.enqueue(biggerFont(groupFont));
-    changeFont(f, "Label58");
-    QCOMPARE(f.env.platform.fontDialogInitial, (QList<QFont> {valueFont, groupFont}));
-    QVERIFY(f.get("Label4")->x() > valueLeft);
-    checkWetLayout(f);
-}
-
-void TestLabelFonts::saveWritesGroupsOfActivePage_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("label"); // right-clicked for the popup; empty: main menu
-    QTest::addColumn<QList<int>>("groups");
-    QTest::newRow("wet curing, main menu") << 0 << "" << QList<int> {1, 2, 3, 4, 11};
-    QTest::newRow("dry curing, popup") << 1 << "Label38" << QList<int> {5, 6, 7, 9, 10};
-    QTest::newRow("brine, popup") << 2 << "Label29" << QList<int> {8};
-    QTest::newRow("fish, popup") << 3 << "Label66" << QList<int> {12, 13, 14};
-    QTest::newRow("cookbook, main menu") << 4 << "" << QList<int> {};
-}
-
-void TestLabelFonts::saveWritesGroupsOfActivePage()
-{
-    QFETCH(int, page);
-    QFETCH(QString, label);
-    QFETCH(QList<int>, groups);
-    FormFixture f;
-    f.form->PageControl1->setCurrentIndex(page);
-    if (label.isEmpty()) {
-        f.form->action(QStringLiteral("Zapiszkolor2"))->trigger();
-    } else {
-        f.rightClick(f.get(label.toLatin1().constData()));
+    void chosenFontAndColourAreKept()
+    {
+        AppFixture f;
+        const QFont before = f.get("Label4")->font(), captions = f.get("Label3")->font();
+        const QColor green(0, 128, 0);
+        f.env.platform.fontAnswers.enqueue(Platform::FontChoice {chosenFont(), green});
+        changeFont(f, "Label60"); // any of the twelve values opens their group
+        QCOMPARE(f.env.platform.fontDialogInitial, QList<QFont> {before});
+        const auto checkValues = [&] {
+            for (const char *value : kValueLabels) {
+                QCOMPARE(fontOf(f, value), "DejaVu Serif 17b");
+                QCOMPARE(f.get(value)->palette().color(QPalette::WindowText), green);
+            }
+            QCOMPARE(f.get("Label3")->font(), captions);
+        };
+        checkValues();
+        f.rightClick(f.get("Label4"));
         f.clickItem(f.form->PopupMenu3, "Zapiszkolor1");
+        // The colour as the file keeps it: blue, green, red from the high byte down.
+        QVERIFY(readAll(f.settings()).contains("[Czcionka4]\r\nkolor=32768\r\n"));
+        const char *const groups[] = {"1 2 3 4 11", "5 6 7 9 10", "8", "12 13 14", ""};
+        QCOMPARE(savedGroups(f), groups[0]);
+        f.restart();
+        checkValues();
+        checkLayout(f);
+        // "Zapisz Czcionkę" writes the groups of the page showing; on the cookbook page nothing.
+        for (int page = 1; page < 5; ++page) {
+            QFile::remove(f.settings());
+            f.showPage(page);
+            f.trigger("Zapiszkolor2");
+            QCOMPARE(savedGroups(f), groups[page]);
+        }
+        QVERIFY(!QFile::exists(f.settings()) && f.env.platform.errors.isEmpty());
     }
-    QCOMPARE(QFile::exists(AppPaths::settingsFile()), !groups.isEmpty());
-    QCOMPARE(savedGroups(), groups);
-    QVERIFY(f.env.platform.errors.isEmpty());
-}
 
-void TestLabelFonts::savedValueFontComesBack()
-{
-    FormFixture f;
-    const QFont chosen = biggerFont(f.get("Label4")->font());
-    f.env.platform.fontAnswers.enqueue(chosen);
-    changeFont(f, "Label60");
-    f.form->action(QStringLiteral("Zapiszkolor2"))->trigger();
+    void labelTexts()
+    {
+        AppFixture f;
+        const auto lengthen = [&](const char *name) {
+            QLabel *label = f.form->findChild<QLabel *>(QString::fromLatin1(name));
+            label->setText(label->text().repeated(5));
+            return label;
+        };
+        const auto fits = [](const QLabel *l) {
+            return l->width() >= l->fontMetrics().horizontalAdvance(l->text());
+        };
+        const std::pair<int, const char *> labels[]
+            = {{0, "Label4"}, {1, "Label21"}, {2, "Label30"}, {3, "Label66"}};
+        for (auto [page, name] : labels) {
+            f.showPage(page);
+            QVERIFY2(fits(lengthen(name)), name);
+        }
+        // A label on another page fits its text when its page shows.
+        const QLabel *hidden = lengthen("Label37");
+        f.showPage(1);
+        QVERIFY(fits(hidden));
 
-    f.restart();
-
-    for (const char *value : kValueLabels)
-        compareChosen(f.get(value)->font(), chosen);
-    QVERIFY(f.get("Label3")->font().family() != chosen.family());
-    checkWetLayout(f);
-}
-
-void TestLabelFonts::pickleCaptionsOpenNoGroup()
-{
-    FormFixture f;
-    f.form->PageControl1->setCurrentIndex(2);
-    const QFont brineCaption = f.get("Label28")->font();
-    for (int n = 91; n <= 96; ++n) {
-        const QByteArray name = QStringLiteral("Label%1").arg(n).toLatin1();
-        const QFont own = f.get(name.constData())->font();
-        f.env.platform.fontAnswers.enqueue(biggerFont(own));
-        changeFont(f, name.constData());
-        QCOMPARE(f.form->labelFonts()->SelectedLabel(), n);
-        QCOMPARE(f.get(name.constData())->font(), own);
+        // "Zapisz listę etykiet" writes the captions of Label1 to Label79.
+        f.trigger("Zapiszlisteetykiet1");
+        const QStringList lines = win1250::decode(readAll(f.env.file("labele.txt"))).split("\r\n");
+        QCOMPARE(lines.size(), 80); // the last line ends in CR LF too
+        for (int i = 1; i <= 79; ++i) {
+            const auto *l = f.form->findChild<QLabel *>(QStringLiteral("Label%1").arg(i));
+            QCOMPARE(lines[i - 1],
+                QStringLiteral("form1.Label%1.Caption:=").arg(i) + (l ? l->text() : QString()));
+        }
     }
-    QCOMPARE(f.env.platform.fontDialogs, 0);
-    QCOMPARE(f.get("Label28")->font(), brineCaption);
-}
-
-void TestLabelFonts::labelsWithoutMenu()
-{
-    // The "dziś" clock caption belongs to group 12 but carries no menu.
-    FormFixture f;
-    f.form->PageControl1->setCurrentIndex(3);
-    f.rightClick(f.get("Label88"));
-    QTest::qWait(50);
-    QVERIFY(!f.form->PopupMenu3->isVisible());
-    QCOMPARE(f.form->labelFonts()->SelectedLabel(), 0);
-}
-
-void TestLabelFonts::labelList()
-{
-    FormFixture f;
-    QAction *save = f.form->action(QStringLiteral("Zapiszlisteetykiet1"));
-    save->trigger();
-    QVERIFY(f.env.platform.errors.isEmpty());
-
-    QFile file(f.env.file(QStringLiteral("labele.txt")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("form1.Label1.Caption:=Ilo\x9c\xe6 mi\xea"
-                             "sa w kg:\r\n"));
-    QStringList lines = win1250::decode(bytes).split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.takeLast(), QString());
-    QCOMPARE(lines.size(), 79);
-    for (int i = 1; i <= 79; ++i) {
-        const QString start = QStringLiteral("form1.Label%1.Caption:=").arg(i);
-        QVERIFY2(lines[i - 1].startsWith(start), qPrintable(lines[i - 1]));
-        if (auto *l = f.form->findChild<QLabel *>(QStringLiteral("Label%1").arg(i)))
-            QCOMPARE(lines[i - 1].mid(start.size()), l->text());
-    }
-    // The six-line curing note keeps its line breaks.
-    QCOMPARE(lines[37].count(u'\n'), 5);
-
-    // A folder in the file's place is reported and left alone.
-    file.close();
-    QVERIFY(file.remove());
-    QVERIFY(QDir(f.env.dir()).mkdir(QStringLiteral("labele.txt")));
-    save->trigger();
-    QCOMPARE(f.env.platform.errors.size(), 1);
-    QVERIFY(QFileInfo(f.env.file(QStringLiteral("labele.txt"))).isDir());
-}
+};
 
 QTEST_MAIN(TestLabelFonts)
 #include "tst_labelfonts.moc"

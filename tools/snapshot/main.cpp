@@ -1,7 +1,9 @@
 // Renders every page of the main window (and the open panels) to PNG files, under the offscreen
 // platform, so the pages can be looked at without a desktop. Usage: snapshot <output folder>
+#include "app/CookbookEditorHost.h"
 #include "app/CookbookPage.h"
 #include "app/DryCuringPage.h"
+#include "app/EffectsPanel.h"
 #include "app/OwnProportionsPanel.h"
 #include "app/PhotoBox.h"
 #include "app/TForm1.h"
@@ -9,6 +11,7 @@
 #include "app/WetCuringPage.h"
 #include "assets/InitAssets.h"
 #include "core/AppPaths.h"
+#include "editor/TForm4.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -81,6 +84,15 @@ int main(int argc, char *argv[])
     save(QStringLiteral("page1-own-variant"));
     form.DryPage->Panel2->hide();
 
+    // The effects panel over the first page, on each of its tabs.
+    form.PageControl1->setCurrentIndex(0);
+    form.Panel3->Open();
+    for (int tab = 0; tab < form.Panel3->PageControl2->count(); ++tab) {
+        form.Panel3->PageControl2->setCurrentIndex(tab);
+        save(QStringLiteral("effects-tab%1").arg(tab));
+    }
+    form.Panel3->Close();
+
     // With a book given, the cookbook page once more, showing a recipe with a photo.
     if (argc > 2) {
         form.CookbookPage1->LoadBook(QString::fromLocal8Bit(argv[2]));
@@ -93,6 +105,18 @@ int main(int argc, char *argv[])
                 break;
         }
         save(QStringLiteral("page4-book"));
+
+        // The recipe editor on that recipe, each of its pages.
+        TForm4 editor(*form.findChild<CookbookEditorHost *>(), &form);
+        editor.EditExistingRecipe = true;
+        editor.show();
+        for (int page = 0; page < editor.RecipePages->count(); ++page) {
+            editor.RecipePages->setCurrentIndex(page);
+            QApplication::processEvents();
+            const QString path = QDir(out).filePath(QStringLiteral("editor-page%1.png").arg(page));
+            if (editor.grab().save(path))
+                std::printf("%s\n", qPrintable(path));
+        }
     }
     TForm2 about(&form);
     about.show();
