@@ -1,6 +1,10 @@
 // Paints the program's built-in pictures. Everything is procedural and seeded, so running the tool
 // again gives byte-identical files; the output is committed under assets/.
 #include <QDir>
+#ifdef HAVE_QT_SVG
+#include <QSvgGenerator>
+#endif
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -369,17 +373,40 @@ QImage paintAbout()
     });
 }
 
-QImage paintIcon()
+// The program's icon, drawn on a 64-unit square: the window icon, the desktop menu's icon at every
+// size, and its scalable form.
+void drawIcon(QPainter &p)
 {
-    return painted(transparent(QSize(64, 64)), [](QPainter &p) {
-        QPainterPath badge;
-        badge.addRoundedRect(QRectF(1.5, 1.5, 61, 61), 12, 12);
-        p.fillPath(badge, vertical(0, 64, QColor(255, 226, 170), QColor(204, 126, 60)));
-        drawHam(p, QRectF(6, 4, 52, 58));
-        style(p, QPen(QColor(110, 58, 24), 1.5));
-        p.drawPath(badge);
+    QPainterPath badge;
+    badge.addRoundedRect(QRectF(1.5, 1.5, 61, 61), 12, 12);
+    p.fillPath(badge, vertical(0, 64, QColor(255, 226, 170), QColor(204, 126, 60)));
+    drawHam(p, QRectF(6, 4, 52, 58));
+    style(p, QPen(QColor(110, 58, 24), 1.5));
+    p.drawPath(badge);
+}
+
+QImage paintIcon(int size = 64)
+{
+    return painted(transparent(QSize(size, size)), [size](QPainter &p) {
+        p.scale(size / 64.0, size / 64.0);
+        drawIcon(p);
     });
 }
+
+#ifdef HAVE_QT_SVG
+bool saveScalableIcon(const QDir &dir)
+{
+    QSvgGenerator svg;
+    svg.setFileName(dir.filePath("solvarin.svg"));
+    svg.setSize(QSize(64, 64));
+    svg.setViewBox(QRect(0, 0, 64, 64));
+    svg.setTitle(QString::fromUtf8("Peklowanie mięsa"));
+    QPainter p(&svg);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawIcon(p);
+    return p.end();
+}
+#endif
 
 // The eyedropper lies on the diagonal with its tip in the bottom-left corner; the cursor's hotspot
 // is the tip pixel (1, 30).
@@ -455,6 +482,7 @@ QImage paintPictureButton(Look look)
 
 bool save(const QImage &img, const QDir &dir, const QString &name)
 {
+    dir.mkpath(QFileInfo(dir.filePath(name)).path());
     const bool jpeg = name.endsWith(".jpg");
     QImageWriter writer(dir.filePath(name));
     writer.setQuality(jpeg ? 90 : -1);
@@ -492,6 +520,14 @@ int main(int argc, char **argv)
     ok &= save(paintAbout(), dir, "o_programie.jpg");
     ok &= save(paintPipette(), dir, "pipeta.png");
     ok &= save(paintIcon(), dir, "ikona.png");
+    // The desktop menu's icons, in the sizes the icon theme asks for.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        ok &= save(paintIcon(size), dir, QStringLiteral("icons/%1/solvarin.png").arg(size));
+#ifdef HAVE_QT_SVG
+    ok &= saveScalableIcon(dir);
+#else
+    QTextStream(stderr) << "note: built without Qt SVG, solvarin.svg not written\n";
+#endif
     const QString suffix[] = {".png", "_hover.png", "_down.png"};
     for (Look look : {Look::Up, Look::Hover, Look::Down}) {
         ok &= save(paintBanner(smokehouse, look), dir, "przycisk_www1" + suffix[int(look)]);
