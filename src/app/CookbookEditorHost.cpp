@@ -1,5 +1,6 @@
 #include "app/CookbookEditorHost.h"
 
+#include "app/BookCopyCommands.h"
 #include "app/CookbookPage.h"
 #include "editor/TForm4.h"
 #include "platform/Platform.h"
@@ -91,4 +92,16 @@ int CookbookEditorHost::ControlColour() const
 void CookbookEditorHost::setControlColour(int colour)
 {
     m_controlColour = colour;
+}
+
+void CookbookEditorHost::ExportIngredients(const QStringList &names)
+{
+    if (m_copying)
+        m_copying->ExportIngredients(names);
+}
+
+void CookbookEditorHost::ExportUnits(const QStringList &names)
+{
+    if (m_copying)
+        m_copying->ExportUnits(names);
 }

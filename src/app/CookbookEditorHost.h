@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class BookCopyCommands;
 class CookbookPage;
 class QWidget;
 
@@ -21,6 +22,8 @@ public:
     void Nowyprzepis1Click();
     void Poprawprzepis1Click();
     void Opcje2Click();
+    // Where "Zapisz do" hands dictionary entries over.
+    void setCopying(BookCopyCommands *copying) { m_copying = copying; }
 
     Book &book() override;
     int CurrentRecipeIndex() const override;
@@ -31,6 +34,8 @@ public:
     StoredFont recipeFont(int group) const override;
     void setRecipeFont(int group, const StoredFont &font) override;
     void renderCurrentRecipe() override;
+    void ExportIngredients(const QStringList &names) override;
+    void ExportUnits(const QStringList &names) override;
     int ControlColour() const override;
     void setControlColour(int colour) override;
 
@@ -41,4 +46,5 @@ private:
     CookbookPage &m_page;
     int &m_controlColour;
     QWidget *m_window;
+    BookCopyCommands *m_copying = nullptr;
 };

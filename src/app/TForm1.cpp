@@ -12,6 +12,7 @@
 #include "app/PageBackground.h"
 #include "app/PhotoBox.h"
 #include "app/TForm2.h"
+#include "app/TForm7.h"
 #include "app/TextExport.h"
 #include "app/WetCuringPage.h"
 #include "controls/DecimalInputFilter.h"
@@ -86,7 +87,9 @@ TForm1::TForm1(QWidget *parent)
         = new LabelFontMenu(this, PopupMenu3, m_pages, [this] { return activeCalculatorPage(); });
     m_labelFonts->attach();
     connectLateMenus();
+    connectBookWindows();
     connectBackgroundMenus();
+    addExtraMenus();
     setFixedSize(kWindowWidth, kWindowHeight);
     // A write interrupted by a crash or a power cut leaves its temporary file beside the target.
     safefile::removeLeftovers(AppPaths::settingsFile());
@@ -294,6 +297,8 @@ void TForm1::PageControl1Change()
 {
     DryPage->PrzeliczSuche();
     Panel3->followPage();
+    if (activePage() == pageIndex(PageId::Cookbook))
+        Form7->setVisible(CookbookPage1->CheckBox2->isChecked());
 }
 
 // The effects panel and the background commands, in the "Opcje" menu and the popup menus of the

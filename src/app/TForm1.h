@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class BackgroundCommands;
+class BookCopyCommands;
 class BrinePage;
 class CalculatorPage;
 class CookbookPage;
@@ -19,6 +20,7 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QTimer;
+class TForm7;
 class TmxCalendar;
 class WetCuringPage;
 
@@ -65,10 +67,12 @@ public:
     FishPage *FishSaltingPage;
     CookbookPage *CookbookPage1;
     EffectsPanel *Panel3;
+    TForm7 *Form7; // the description window
     QTimer *Timer1, *Timer2;
     QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5;
     LabelFontMenu *labelFonts() const { return m_labelFonts; }
     BackgroundCommands *backgrounds() const { return m_backgrounds; }
+    BookCopyCommands *copying() const { return m_copying; }
 
     static QUrl webAddress1();
     static QUrl webAddress2();
@@ -84,12 +88,17 @@ private:
     void buildPopupMenus();
     void connectLateMenus();
     void connectBackgroundMenus();
+    // The description window and the commands that reach another book (TForm1Books.cpp).
+    void connectBookWindows();
+    // The nitrite window and the recipe search (TForm1Extras.cpp).
+    void addExtraMenus();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption, bool enabled = false);
     QWidget *addPage(const char *name, const QString &caption);
 
     DecimalInputFilter *m_decimalFilter;
     LabelFontMenu *m_labelFonts = nullptr;
     BackgroundCommands *m_backgrounds = nullptr;
+    BookCopyCommands *m_copying = nullptr;
     QList<CalculatorPage *> m_pages; // in tab order
     QDate m_lastCalendarDate;
 };

@@ -45,12 +45,6 @@ DictionaryHalf::DictionaryHalf(Kind kind, RecipeEditorHost &host, QWidget *paren
     DeleteButton = button(this, p + QLatin1String("DeleteButton"), QStringLiteral("Usuń"));
     NewButton = button(this, p + QLatin1String("NewButton"), QStringLiteral("Nowy"));
     SaveToButton = button(this, p + QLatin1String("SaveToButton"), QStringLiteral("Zapisz do"));
-    // Copying names into another book is not part of the program yet; the button does not
-    // pretend to work.
-    SaveToButton->setEnabled(false);
-    QPalette dimmed = SaveToButton->palette();
-    dimmed.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
-    SaveToButton->setPalette(dimmed);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -78,6 +72,7 @@ DictionaryHalf::DictionaryHalf(Kind kind, RecipeEditorHost &host, QWidget *paren
 
     connect(List, &QListWidget::itemClicked, this, handler(this, &DictionaryHalf::ListClick));
     connect(AddButton, &TPrzycisk::OnClick, this, handler(this, &DictionaryHalf::AddClick));
+    connect(SaveToButton, &TPrzycisk::OnClick, this, handler(this, &DictionaryHalf::SaveToClick));
     connect(CorrectButton, &TPrzycisk::OnClick, this, handler(this, &DictionaryHalf::CorrectClick));
     connect(DeleteButton, &TPrzycisk::OnClick, this, handler(this, &DictionaryHalf::DeleteClick));
     connect(NewButton, &TPrzycisk::OnClick, this, handler(this, &DictionaryHalf::NewClick));
@@ -200,4 +195,17 @@ void DictionaryHalf::NewClick()
 {
     for (QLineEdit *e : {NameEdit, Form0Edit, Form2Edit, Form5Edit})
         e->clear();
+}
+
+// The highlighted names, in list order, go to another book.
+void DictionaryHalf::SaveToClick()
+{
+    QStringList names;
+    for (int i = 0; i < List->count(); ++i)
+        if (List->item(i)->isSelected())
+            names << List->item(i)->text();
+    if (m_kind == Kind::Ingredients)
+        m_host.ExportIngredients(names);
+    else
+        m_host.ExportUnits(names);
 }

@@ -37,6 +37,7 @@ public:
     void CorrectClick();
     void DeleteClick();
     void NewClick();
+    void SaveToClick();
 
 signals:
     // The dictionary changed (or an add was refused): the editor's lists are to be filled again.

@@ -3,6 +3,7 @@
 #include "platform/StoredFont.h"
 
 #include <QString>
+#include <QStringList>
 
 class Book;
 
@@ -33,6 +34,10 @@ public:
     virtual void setRecipeFont(int group, const StoredFont &font) = 0;
     // The current recipe shown again, after a recipe font changed.
     virtual void renderCurrentRecipe() = 0;
+
+    // "Zapisz do": the named dictionary entries handed to another book the user chooses.
+    virtual void ExportIngredients(const QStringList &names) = 0;
+    virtual void ExportUnits(const QStringList &names) = 0;
 
     // Colour of the editor's edit controls, a TColor number.
     virtual int ControlColour() const = 0;

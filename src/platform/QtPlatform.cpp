@@ -96,8 +96,11 @@ QString QtPlatform::openFile(const FileDialog &d)
 QStringList QtPlatform::openPictures(const FileDialog &d)
 {
     QStringList patterns;
-    for (const QByteArray &fmt : QImageReader::supportedImageFormats())
+    // Every format the installed image plugins read; cameras write upper-case suffixes.
+    for (const QByteArray &fmt : QImageReader::supportedImageFormats()) {
         patterns << QStringLiteral("*.") + QString::fromLatin1(fmt);
+        patterns << QStringLiteral("*.") + QString::fromLatin1(fmt).toUpper();
+    }
     const QString filter = d.filter.isEmpty()
         ? QStringLiteral("Obrazy (%1);;Wszystkie pliki (*)").arg(patterns.join(u' '))
         : qtFilter(d.filter);
