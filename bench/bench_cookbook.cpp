@@ -1,11 +1,13 @@
 // Cookbook figures: opening a book (parse, tree, list, first rendering), saving and reloading it
-// after one change, the memory with the book open, and rendering one recipe.
+// after one change, the memory with the book open, rendering one recipe, and copying 1,000
+// recipes into another book.
 // Usage: bench_cookbook <book.xml>   (prints "name value" lines)
 #include "BenchUtil.h"
 #include "app/CookbookPage.h"
 #include "app/RecipeView.h"
 #include "assets/InitAssets.h"
 #include "controls/DecimalInputFilter.h"
+#include "cookbook/BookCopying.h"
 #include "cookbook/TXMLPrzepisType.h"
 #include "cookbook/TXMLVelmaroType.h"
 #include "core/AppPaths.h"
@@ -67,5 +69,19 @@ int main(int argc, char *argv[])
     for (int i = 0; i < rounds; ++i)
         page.RenderRecipe(index, page.RichEdit1);
     std::printf("render_ms %.3f\n", timer.nsecsElapsed() / 1e6 / rounds);
+
+    // 1,000 selected titles copied into an empty book: load it, copy, write it.
+    QStringList titles;
+    for (int i = 0; titles.size() < 1000 && i < recipes.count(); ++i)
+        if (!titles.contains(recipes[i].tytul()))
+            titles << recipes[i].tytul();
+    const QString empty = dir.filePath(QStringLiteral("pusta.xml"));
+    Book::newBook().save(empty);
+    timer.restart();
+    Book other = Book::fromFile(empty);
+    const int copied = bookcopy::CopyRecipesToOtherBook(page.book(), titles, other);
+    other.save(empty);
+    std::printf("copy_ms %.1f\n", timer.nsecsElapsed() / 1e6);
+    std::printf("copied %d\n", copied);
     return 0;
 }
