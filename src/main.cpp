@@ -2,18 +2,27 @@
 #include "app/TForm1.h"
 #include "assets/InitAssets.h"
 #include "platform/QtPlatform.h"
+#include "platform/QuitSignals.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(TForm1::applicationTitle());
+    // The desktop entry's name ties the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.solvarin.Solvarin"));
     AppStyle::install();
     initSolvarinAssets();
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/%1/solvarin.png").arg(size));
+    QApplication::setWindowIcon(icon);
     QtPlatform platform;
     Platform::install(&platform);
     TForm1 form;
     form.show();
+    closeOnQuitSignals(&form);
     return app.exec();
 }

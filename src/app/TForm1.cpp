@@ -11,6 +11,7 @@
 #include "app/LabelFontMenu.h"
 #include "app/PageBackground.h"
 #include "app/PhotoBox.h"
+#include "app/SampleBook.h"
 #include "app/TForm2.h"
 #include "app/TForm7.h"
 #include "app/TextExport.h"
@@ -91,6 +92,7 @@ TForm1::TForm1(QWidget *parent)
     connectBackgroundMenus();
     addExtraMenus();
     setFixedSize(kWindowWidth, kWindowHeight);
+    m_firstStart = !QFileInfo::exists(AppPaths::settingsFile());
     // A write interrupted by a crash or a power cut leaves its temporary file beside the target.
     safefile::removeLeftovers(AppPaths::settingsFile());
     runGuarded([this] { FormCreate(); });
@@ -207,7 +209,15 @@ void TForm1::FormCreate()
             panel->setPalette(pal);
         }
     }
-    CookbookPage1->startUp(Settings().lastBook());
+    QString book = Settings().lastBook();
+    // A new user of an installed copy is offered the sample book once.
+    if (m_firstStart && AppPaths::isInstalled()) {
+        const QString sample
+            = samplebook::offer(samplebook::examplesDir(), AppPaths::dataDir(), book);
+        if (!sample.isEmpty())
+            book = sample;
+    }
+    CookbookPage1->startUp(book);
 }
 
 void TForm1::UstawNapisy()
@@ -356,6 +366,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     // A settings file that cannot be written is reported, but never keeps the user from quitting.
     runGuarded([this] { FormClose(); });
+    Form7->hide();
     event->accept();
 }
 

@@ -101,4 +101,5 @@ private:
     BookCopyCommands *m_copying = nullptr;
     QList<CalculatorPage *> m_pages; // in tab order
     QDate m_lastCalendarDate;
+    bool m_firstStart = false; // no settings file when the program started
 };

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 #include <unistd.h>
@@ -40,7 +41,11 @@ AppPaths::Locations locations()
         return {overrideDir(), overrideDir()};
     if (!decided()) {
         const QString program = AppPaths::appDir();
-        decided() = AppPaths::decide(program, writableFolder(program),
+        // An installed copy keeps to the user's folders even where it could write its own
+        // (run by root): its share folder beside bin says it was installed.
+        const bool installedLayout
+            = QFileInfo::exists(program + QStringLiteral("/../share/solvarin/examples"));
+        decided() = AppPaths::decide(program, writableFolder(program) && !installedLayout,
             qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_DATA_HOME"),
             QDir::homePath());
         QDir().mkpath(decided()->config);
