@@ -155,3 +155,14 @@ void Settings::setControlColour(int colour)
 {
     m_file.writeInteger(kEditor, QStringLiteral("kolor"), colour);
 }
+
+QString Settings::nitritePercent() const
+{
+    return m_file.readString(
+        QStringLiteral("Azotyn"), QStringLiteral("procent"), QStringLiteral("0,6"));
+}
+
+void Settings::setNitritePercent(const QString &percent)
+{
+    m_file.writeString(QStringLiteral("Azotyn"), QStringLiteral("procent"), percent);
+}

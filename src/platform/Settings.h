@@ -63,6 +63,10 @@ public:
     int controlColour() const;
     void setControlColour(int colour);
 
+    // Sodium nitrite in the curing salt, in percent as typed; "0,6" when not stored.
+    QString nitritePercent() const;
+    void setNitritePercent(const QString &percent);
+
     const QString &path() const { return m_file.path(); }
 
 private:
