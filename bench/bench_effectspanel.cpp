@@ -149,7 +149,8 @@ int main(int argc, char *argv[])
     mouse(QEvent::MouseButtonPress, {100, 70});
     int step = 0;
     report("fragment_drag_move", runs, [&] {
-        mouse(QEvent::MouseMove, {100 - ++step % 40, 70 - step % 30});
+        ++step;
+        mouse(QEvent::MouseMove, {100 - step % 40, 70 - step % 30});
         panel->Image4r->repaint();
     });
     mouse(QEvent::MouseButtonRelease, {100, 70});

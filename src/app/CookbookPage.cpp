@@ -6,6 +6,7 @@
 #include "app/RecipeBrowser.h"
 #include "app/RecipePane.h"
 #include "app/RecipeView.h"
+#include "app/VersionDialog.h"
 #include "cookbook/PhotoFolder.h"
 #include "cookbook/RecipeRenderer.h"
 #include "cookbook/ShownText.h"
@@ -128,6 +129,7 @@ void CookbookPage::buildMenus()
     PopupMenu5 = new QMenu(this);
     PopupMenu5->setObjectName(QStringLiteral("PopupMenu5"));
     Drukujprzepis3 = item(PopupMenu5, "Drukujprzepis3", QStringLiteral("Drukuj przepis"), true);
+    Podgladwydruku1 = item(PopupMenu5, "Podgladwydruku1", QStringLiteral("Podgląd wydruku"), true);
     Zmieczcionk1 = item(PopupMenu5, "Zmieczcionk1", QStringLiteral("Zmień czcionkę"), true);
 
     connect(
@@ -136,6 +138,8 @@ void CookbookPage::buildMenus()
         handler(this, &CookbookPage::Drukujprzepis1Click));
     connect(Drukujprzepis3, &QAction::triggered, this,
         handler(this, &CookbookPage::Drukujprzepis1Click));
+    connect(Podgladwydruku1, &QAction::triggered, this,
+        [this] { runGuarded([this] { Pane->printPreview(); }); });
     connect(Kopiujzaznaczone2, &QAction::triggered, this,
         [this] { runGuarded([this] { emit copySelectedRequested(); }); });
     connect(PopupMenu4, &QMenu::aboutToShow, this, [this] {
@@ -299,6 +303,26 @@ void CookbookPage::Zapiszjako1Click()
     const QString path = askSavePath();
     if (!path.isEmpty())
         SaveBook(path);
+}
+
+void CookbookPage::Przywrocwersje1Click()
+{
+    const QString path = m_book.BookPath();
+    const QList<bookhistory::Version> versions
+        = path.isEmpty() ? QList<bookhistory::Version>() : bookhistory::versions(path);
+    if (versions.isEmpty()) {
+        Platform::get().messageBox(path.isEmpty()
+                ? QStringLiteral(
+                    "Ta książka nie była jeszcze zapisana, nie ma więc wcześniejszych wersji.")
+                : QStringLiteral("Nie ma jeszcze wcześniejszych wersji tej książki."),
+            kCaution, Platform::Buttons::Ok, Platform::Icon::Information);
+        return;
+    }
+    VersionDialog dialog(versions, window());
+    if (Platform::get().execModal(dialog) != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return;
+    bookhistory::restore(path, dialog.chosenPath());
+    LoadBook(path);
 }
 
 // Browser

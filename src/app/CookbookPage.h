@@ -73,6 +73,8 @@ public:
     void Nowa1Click();
     void Zapisz1Click();
     void Zapiszjako1Click();
+    // "Przywróć poprzednią wersję...": a kept version of the book becomes the book again.
+    void Przywrocwersje1Click();
     void Usunprzepis1Click();
     void Drukujprzepis1Click();
     void Edit13Change();
@@ -107,7 +109,7 @@ public:
     QMenu *PopupMenu4; // recipe list
     QMenu *PopupMenu5; // recipe view
     QAction *Nowyprzepis2, *PoprawPrzepis2, *Usunprzepis2, *Drukujprzepis2, *Kopiujzaznaczone2;
-    QAction *Drukujprzepis3, *Zmieczcionk1;
+    QAction *Drukujprzepis3, *Podgladwydruku1, *Zmieczcionk1;
 
 signals:
     void titleChanged(const QString &title);

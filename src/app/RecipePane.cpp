@@ -57,6 +57,11 @@ void RecipePane::clear()
     WwwButton->setEnabled(false);
 }
 
+void RecipePane::printPreview()
+{
+    Platform::get().printPreview(*RichEdit1->document(), RichEdit1->document()->begin().text());
+}
+
 void RecipePane::print(const QString &pdfFolder)
 {
     Platform &platform = Platform::get();

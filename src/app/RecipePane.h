@@ -20,6 +20,7 @@ public:
     // Prints the view on the default printer; without one, offers a PDF file, proposed in
     // pdfFolder (empty: the current folder) under the recipe's title.
     void print(const QString &pdfFolder);
+    void printPreview();
 
     PhotoBox *PhotoBox1;
     QPushButton *WwwButton;

@@ -69,6 +69,9 @@ void TForm1::buildMenus()
     for (int i = 0; i < 4; ++i)
         connect(addItem(book, bookItems[i].first, bookCaptions[i], true), &QAction::triggered, page,
             handler(page, bookItems[i].second));
+    book->addSeparator();
+    connect(addItem(book, "Przywrocwersje1", QStringLiteral("Przywróć poprzednią wersję..."), true),
+        &QAction::triggered, page, handler(page, &CookbookPage::Przywrocwersje1Click));
     cookbook->addSeparator();
     QMenu *recipes = cookbook->addMenu(QStringLiteral("Przepisy"));
     recipes->setObjectName(QStringLiteral("Przepisy1"));

@@ -4,6 +4,7 @@
 #include <malloc.h>
 #endif
 
+#include "cookbook/BookHistory.h"
 #include "cookbook/UnrecognisedBookError.h"
 #include "cookbook/XmlService.h"
 #include "core/AppError.h"
@@ -88,7 +89,7 @@ void Book::save(const QString &path) const
         throw AppError(
             AppError::unableToWrite(path).message() + QStringLiteral(": ") + e.message());
     }
-    safefile::write(path, bytes);
+    bookhistory::writeKeeping(path, bytes);
 }
 
 bool Book::isBookRootName(const QString &name)

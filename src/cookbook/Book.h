@@ -33,7 +33,8 @@ public:
     // Replaces this book by the one at path. On any error this book is left as it was.
     void load(const QString &path);
     // Writes the book to path through a temporary file in the same folder, so a failed write
-    // leaves the old file whole. Throws "Unable to write to <path>". BookPath is not changed.
+    // leaves the old file whole; the file it replaces is kept in the book's history (kopie/).
+    // Throws "Unable to write to <path>". BookPath is not changed.
     void save(const QString &path) const;
     // The exact bytes save() writes.
     QByteArray toBytes() const;

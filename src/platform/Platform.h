@@ -61,6 +61,9 @@ public:
     virtual bool hasPrinter() = 0;
     virtual void print(const QTextDocument &document, const QString &jobName) = 0;
     virtual void printToPdf(const QTextDocument &document, const QString &path) = 0;
+    // The print preview window over the document, from which the user prints, picks a printer or
+    // saves a PDF.
+    virtual void printPreview(const QTextDocument &document, const QString &jobName) = 0;
 
     // The desktop shell's "open" of a web address or mailto: link.
     virtual void openUrl(const QUrl &url) = 0;

@@ -10,6 +10,7 @@
 #include <QFontDialog>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -166,4 +167,16 @@ void QtPlatform::openUrl(const QUrl &url)
 int QtPlatform::execModal(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+void QtPlatform::printPreview(const QTextDocument &document, const QString &jobName)
+{
+    // The same printer set-up as print(), so the preview shows the very pages printed.
+    QPrinter printer(QPrinterInfo::defaultPrinter());
+    printer.setDocName(jobName);
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+        [&document](QPrinter *target) { document.print(target); });
+    dialog.exec();
 }

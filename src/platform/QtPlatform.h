@@ -17,6 +17,7 @@ public:
     bool hasPrinter() override;
     void print(const QTextDocument &document, const QString &jobName) override;
     void printToPdf(const QTextDocument &document, const QString &path) override;
+    void printPreview(const QTextDocument &document, const QString &jobName) override;
     void openUrl(const QUrl &url) override;
     int execModal(QDialog &dialog) override;
 

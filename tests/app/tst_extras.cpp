@@ -128,6 +128,45 @@ private slots:
         QCOMPARE(f.cookbook()->ListBox1->currentItem()->text(), "Żurek");
         QVERIFY(f.env.platform.errors.isEmpty());
     }
+
+    void historyAndPrintPreview()
+    {
+        AppFixture f;
+        f.openSample();
+        // Nothing written yet: nothing to restore.
+        f.trigger("Przywrocwersje1");
+        QCOMPARE(f.env.platform.messages.value(0).text,
+            "Nie ma jeszcze wcześniejszych wersji tej książki.");
+        // A recipe deleted, then the version before it restored: the recipe is back.
+        f.clickTitle(3);
+        f.env.platform.answers << Platform::Answer::Yes;
+        f.trigger("Usunprzepis1");
+        QCOMPARE(f.listTitles().count("Schab wędzony"), 0);
+        QString shown;
+        f.env.platform.modalScripts << [&shown](QDialog &dialog) {
+            shown = dialog.findChild<QListWidget *>("VersionList")->item(0)->text();
+            return int(QDialog::Accepted);
+        };
+        f.trigger("Przywrocwersje1");
+        QVERIFY2(shown.endsWith("5 przepisów"), qPrintable(shown));
+        QCOMPARE(f.listTitles().count("Schab wędzony"), 1);
+        // The book without the recipe became a version in its turn; cancelling restores nothing.
+        int listed = 0;
+        f.env.platform.modalScripts << [&listed](QDialog &dialog) {
+            listed = dialog.findChild<QListWidget *>("VersionList")->count();
+            return int(QDialog::Rejected);
+        };
+        f.trigger("Przywrocwersje1");
+        QCOMPARE(listed, 2);
+        QCOMPARE(f.listTitles().count("Schab wędzony"), 1);
+
+        // The preview shows what printing prints.
+        f.clickTitle(3);
+        f.cookbook()->Podgladwydruku1->trigger();
+        f.cookbook()->Drukujprzepis3->trigger();
+        QCOMPARE(f.env.platform.previewedDocuments, f.env.platform.printedDocuments);
+        QVERIFY(f.env.platform.previewedDocuments.value(0).startsWith("Schab wędzony"));
+    }
 };
 
 QTEST_MAIN(TestExtras)

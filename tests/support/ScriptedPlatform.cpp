@@ -49,6 +49,11 @@ std::optional<QColor> ScriptedPlatform::chooseColor(const QColor &)
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
 }
 
+void ScriptedPlatform::printPreview(const QTextDocument &document, const QString &)
+{
+    previewedDocuments << document.toPlainText();
+}
+
 void ScriptedPlatform::print(const QTextDocument &document, const QString &)
 {
     printedDocuments << document.toPlainText();

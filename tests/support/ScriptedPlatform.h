@@ -24,6 +24,7 @@ public:
     QList<FileDialog> fileDialogs;
     QList<QUrl> openedUrls;
     QStringList printedDocuments; // plain text of each printed document
+    QStringList previewedDocuments; // plain text of each document shown in a print preview
     QStringList pdfFiles;
     int fontDialogs = 0;
     int colorDialogs = 0;
@@ -50,6 +51,7 @@ public:
     bool hasPrinter() override { return printerPresent; }
     void print(const QTextDocument &document, const QString &jobName) override;
     void printToPdf(const QTextDocument &document, const QString &path) override;
+    void printPreview(const QTextDocument &document, const QString &) override;
     void openUrl(const QUrl &url) override { openedUrls << url; }
     int execModal(QDialog &dialog) override;
 
