@@ -111,10 +111,11 @@ NitriteWindow::NitriteWindow(QWidget *parent)
     left->addLayout(form);
     left->addWidget(WarningLabel);
     left->addStretch(1);
-    auto *columns = new QHBoxLayout(this);
-    columns->addLayout(left, 2);
-    columns->addWidget(LimitsTable, 3);
-    resize(1000, 420);
+    // The limits under the calculation, full width, so every column reads without scrolling.
+    auto *rows = new QVBoxLayout(this);
+    rows->addLayout(left);
+    rows->addWidget(LimitsTable, 1);
+    resize(900, 690);
 
     {
         const QSignalBlocker quiet(PercentEdit);
@@ -166,7 +167,11 @@ void NitriteWindow::fillLimits()
     }
     LimitsTable->horizontalHeader()->setStretchLastSection(true);
     LimitsTable->resizeColumnsToContents();
-    LimitsTable->setColumnWidth(4, 320);
+    LimitsTable->setColumnWidth(1, 230);
+    LimitsTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LimitsTable->setTextElideMode(Qt::ElideNone);
+    // The sources wrap to the width the last column gets once the window is laid out.
+    LimitsTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     LimitsTable->resizeRowsToContents();
 }
 

@@ -118,6 +118,17 @@ int main(int argc, char *argv[])
                 std::printf("%s\n", qPrintable(path));
         }
     }
+    // The nitrite window over the first page, and the recipe search.
+    form.PageControl1->setCurrentIndex(0);
+    form.action(QStringLiteral("Azotynwpeklowaniu1"))->trigger();
+    form.action(QStringLiteral("Szukajprzepisu1"))->trigger();
+    for (const char *name : {"NitriteWindow", "RecipeSearchWindow"}) {
+        auto *window = form.findChild<QWidget *>(QString::fromLatin1(name));
+        QApplication::processEvents();
+        if (window && window->grab().save(QDir(out).filePath(QString::fromLatin1(name) + ".png")))
+            std::printf("%s\n", name);
+    }
+
     TForm2 about(&form);
     about.show();
     QApplication::processEvents();
