@@ -232,6 +232,10 @@ void WetCuringPage::ComboBox1Change()
         PrzeliczMokre();
     const QDate today = Clock::today();
     m_calendar->setSelection(today.addDays(1), today.addDays(ComboBox1->currentIndex() + 1));
+    // The page's own change of the calendar: the timer that follows the calendar must not echo it
+    // back later, over a number of days set in between.
+    m_lastSelectionEnd = m_calendar->selectionEnd();
+    m_calendar->colourMarkersForSelectedDay();
 }
 
 void WetCuringPage::setDaysFromCalendar(int index)
