@@ -125,7 +125,9 @@ TTorvelImage::TTorvelImage(QWidget *parent)
 TTorvelImage::~TTorvelImage()
 {
     // The bars go first: their style reads the scroll settings, which would otherwise go before
-    // them.
+    // them. Half-destroyed, they are no scroll bars any more: no event of theirs comes here.
+    m_horizontalBar->removeEventFilter(this);
+    m_verticalBar->removeEventFilter(this);
     delete m_horizontalBar;
     delete m_verticalBar;
 }
