@@ -120,7 +120,7 @@ void TForm4::buildBottomBar()
         bar->addWidget(b);
         bar->addStretch(1);
     }
-    bar->takeAt(bar->count() - 1);
+    delete bar->takeAt(bar->count() - 1); // no stretch after the last button
     bar->addSpacing(8);
     static_cast<QVBoxLayout *>(layout())->addLayout(bar);
 
