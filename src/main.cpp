@@ -21,8 +21,14 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
     QtPlatform platform;
     Platform::install(&platform);
+    // From the start: the first-start question may be waiting when the session ends.
+    installQuitSignals();
     TForm1 form;
+    setQuitWindow(&form);
+    if (quitSignalled()) {
+        form.close();
+        return 0;
+    }
     form.show();
-    closeOnQuitSignals(&form);
     return app.exec();
 }

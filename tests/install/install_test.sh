@@ -45,3 +45,16 @@ grep -q "Moja ksi" "$settings" || fail "the user's book is not remembered: $(cat
 after=$(cd "$prefix" && find . -printf '%p %s %T@\n' | sort)
 [ "$before" = "$after" ] || fail "something was written under the prefix: $(diff <(echo "$before") <(echo "$after"))"
 echo "installed, started, closed; settings in $settings; nothing written under the prefix"
+
+# A new user with no book: the first-start question is open when the session ends.
+export HOME="$tmp/home2"
+mkdir -p "$HOME"
+"$prefix/bin/solvarin" >"$tmp/out2.txt" 2>&1 &
+pid=$!
+sleep 4
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || { cat "$tmp/out2.txt"; fail "closing a first start on SIGTERM ended with $status"; }
+[ -f "$HOME/.config/solvarin/Ustawienia.ini" ] || fail "a first start closed by SIGTERM wrote no settings"
+echo "a first start closed at its question wrote its settings too"
