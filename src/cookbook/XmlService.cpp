@@ -89,7 +89,11 @@ private:
     static void onError(void *self, xmlErrorPtr error)
     {
         auto *capture = static_cast<ErrorCapture *>(self);
-        if (!error || error->level < XML_ERR_ERROR || capture->hasError())
+        // Namespace faults (an odd namespace name, an undeclared prefix) leave the document well
+        // formed; books do not use namespaces, and refusing them on one reading path but not the
+        // other made a book the program had just saved unreadable.
+        if (!error || error->level < XML_ERR_ERROR || error->domain == XML_FROM_NAMESPACE
+            || capture->hasError())
             return;
         capture->m_message = QString::fromUtf8(error->message).trimmed();
         capture->m_line = error->line;
