@@ -1,6 +1,7 @@
 #include "app/AppStyle.h"
 #include "app/TForm1.h"
 #include "assets/InitAssets.h"
+#include "controls/PictureFile.h"
 #include "platform/QtPlatform.h"
 #include "platform/QuitSignals.h"
 
@@ -15,9 +16,11 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.solvarin.Solvarin"));
     AppStyle::install();
     initSolvarinAssets();
+    // Read as the PNGs they are: an icon made from file names asks every image plugin first.
     QIcon icon;
     for (const int size : {16, 32, 48, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/solvarin.png").arg(size));
+        icon.addPixmap(QPixmap::fromImage(
+            picturefile::tryRead(QStringLiteral(":/icons/%1/solvarin.png").arg(size))));
     QApplication::setWindowIcon(icon);
     QtPlatform platform;
     Platform::install(&platform);

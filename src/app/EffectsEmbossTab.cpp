@@ -5,6 +5,7 @@
 #include "app/EffectsPanel.h"
 #include "app/EffectsPictureBox.h"
 #include "app/EffectsRadioGroup.h"
+#include "controls/PictureFile.h"
 #include "controls/TPotencjometr.h"
 #include "effects/Emboss.h"
 #include "platform/ErrorHandler.h"
@@ -92,7 +93,9 @@ EffectsEmbossTab::EffectsEmbossTab(EffectsPanel *panel)
     Scrolkolor->setGeometry(266, 106, 112, 26);
     PipetteButton = new QToolButton(this);
     PipetteButton->setObjectName(QStringLiteral("PipetteButton"));
-    PipetteButton->setIcon(QIcon(QStringLiteral(":/pipeta.png")));
+    // Read as the PNG it is: an icon made from a file name asks every image plugin first.
+    PipetteButton->setIcon(
+        QIcon(QPixmap::fromImage(picturefile::tryRead(QStringLiteral(":/pipeta.png")))));
     PipetteButton->setIconSize(QSize(20, 20));
     PipetteButton->setGeometry(384, 106, 34, 26);
     EdgeKindGroup
