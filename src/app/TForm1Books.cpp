@@ -33,6 +33,10 @@ void TForm1::connectBookWindows()
         item->setEnabled(true);
         connect(item, &QAction::triggered, copying, handler(copying, command));
     }
+    // The main menu's copy item, like the list's, only while some title is selected.
+    QAction *copySelected = action(QStringLiteral("Kopiujzaznaczone1"));
+    copySelected->setEnabled(page->selectedCount() > 0);
+    connect(page, &CookbookPage::selectionChanged, copySelected, &QAction::setEnabled);
     connect(page, &CookbookPage::copySelectedRequested, copying,
         [copying] { copying->CopyRecipesToOtherBook(); });
     if (auto *editorHost = findChild<CookbookEditorHost *>())

@@ -98,6 +98,9 @@ private slots:
         f.trigger("Kopiujzaznaczone1");
         QVERIFY(f.env.platform.lastError().contains("inna.xml"));
         QCOMPARE(readAll(other), before);
+        // Nothing selected, nothing to copy: the main menu's item waits as the list's does.
+        f.cookbook()->ListBox1->clearSelection();
+        QVERIFY(!f.form->action("Kopiujzaznaczone1")->isEnabled());
     }
 
     void copyingIntoTheOpenBooksOwnFile()

@@ -25,14 +25,14 @@ private slots:
         QCOMPARE(f.form->action("Ladujtlo1")->text() + u'|' + f.form->action("Wersjamokre1")->text()
                 + u'|' + f.form->action("Usuntlo1")->text(),
             "Ładuj tło|Wersja własna peklowania na mokro|Usuń tło");
-        // Every item works; only the list's copy item waits for a selection.
+        // Every item works; the two copy items wait for a selected title.
         QStringList disabled;
         for (QAction *a : f.form->findChildren<QAction *>())
             if (!a->isEnabled() && !a->menu() && !a->objectName().isEmpty())
                 disabled << a->objectName();
         disabled.sort();
         QCOMPARE(disabled.join(u' '),
-            "Kopiujzaznaczone2");
+            "Kopiujzaznaczone1 Kopiujzaznaczone2");
 
         QTest::mouseClick(f.get<QWidget>("WebButton1"), Qt::LeftButton);
         QTest::mouseClick(f.get<QWidget>("WebButton2"), Qt::LeftButton);
