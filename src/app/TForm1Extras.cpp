@@ -29,24 +29,22 @@ NitritePrefill fromWetPage(const WetCuringPage &page)
     NitritePrefill p;
     p.meat = page.Edit1->text();
     p.method = CureMethod::Brine;
+    WetCuringInput in = page.calculatorInput();
     Fixed4 meat;
-    if (!Fixed4::tryParse(page.Edit1->text(), &meat))
+    if (!Fixed4::tryParse(in.meat, &meat))
         return p;
-    const WetRow &row = wetRowForIndex(page.ComboBox1->currentIndex());
-    Fixed4 low = meat * row.saltLow, high = meat * row.saltHigh;
-    QString variant = QStringLiteral("wersja słona");
+    // The own variant only when its salt is a number; the salty one otherwise.
     Fixed4 own;
-    if (page.CheckBox1->isChecked() && Fixed4::tryParse(page.Edit11->text(), &own)) {
-        const Fixed4 factor = own / Fixed4::fromInt(78);
-        low = (low * factor).roundedHalfEven();
-        high = (high * factor).roundedHalfEven();
-        variant = QStringLiteral("wersja własna");
-    }
-    p.salt = high.toGeneral();
-    p.water = (meat * row.water).toGeneral();
-    p.note = QStringLiteral("Ze strony „Peklowanie na mokro” (%1, %2): peklosól %3 - %4 g, "
-                            "przyjęto górną wartość.")
-                 .arg(page.ComboBox1->currentText(), variant, low.toGeneral(), high.toGeneral());
+    in.ownVariant = in.ownVariant && Fixed4::tryParse(in.ownSalt, &own);
+    const WetSalt salt = wetCuringSalt(in);
+    p.salt = salt.high.toGeneral();
+    p.water = (meat * wetRowForIndex(in.daysIndex).water).toGeneral();
+    p.note
+        = QStringLiteral("Ze strony „Peklowanie na mokro” (%1, %2): peklosól %3 - %4 g, "
+                         "przyjęto górną wartość.")
+              .arg(page.ComboBox1->currentText(),
+                  in.ownVariant ? QStringLiteral("wersja własna") : QStringLiteral("wersja słona"),
+                  salt.low.toGeneral(), salt.high.toGeneral());
     return p;
 }
 

@@ -140,7 +140,7 @@ void WetCuringPage::UlozEtykiety()
     Label60->move(left + fittedWidth(Label58), Label60->y());
 }
 
-void WetCuringPage::PrzeliczMokre()
+WetCuringInput WetCuringPage::calculatorInput() const
 {
     WetCuringInput in;
     in.meat = Edit1->text();
@@ -148,7 +148,12 @@ void WetCuringPage::PrzeliczMokre()
     in.ownVariant = CheckBox1->isChecked();
     in.ownSalt = Edit11->text();
     in.ownSugar = Edit12->text();
-    const WetCuringResult result = computeWetCuring(in);
+    return in;
+}
+
+void WetCuringPage::PrzeliczMokre()
+{
+    const WetCuringResult result = computeWetCuring(calculatorInput());
     for (const auto &[target, text] : result.texts) {
         static constexpr std::pair<WetTarget, FittedLabel * WetCuringPage::*> labels[] = {
             {WetTarget::SaltySalt, &WetCuringPage::Label4},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CalculatorPage.h"
+#include "calc/WetCuring.h"
 #include "platform/Settings.h"
 
 #include <QDate>
@@ -24,6 +25,8 @@ public:
         TmxCalendar *calendar, QWidget *panelParent, DecimalInputFilter *filter, QWidget *parent);
 
     void PrzeliczMokre();
+    // The fields as the calculator takes them.
+    WetCuringInput calculatorInput() const;
     void recalculate() override { PrzeliczMokre(); }
     void UlozEtykiety() override;
     QList<LabelFontGroup> fontGroups() const override;

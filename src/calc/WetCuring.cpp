@@ -126,6 +126,17 @@ OwnSugar CukierWlasnyTekst(Fixed4 water, const QString &ownSugar, QString *capti
 
 namespace {
 
+// The second block's salt for m kg with the per-kg factor f (own salt / 78, or the less salty one).
+WetSalt secondSalt(Fixed4 m, const WetRow &row, Fixed4 f)
+{
+    return {roundProduct(row.saltLow, f) * m, roundProduct(m, row.saltHigh, f)};
+}
+
+Fixed4 ownFactor(const QString &ownSalt)
+{
+    return Fixed4::parse(ownSalt) / g(78);
+}
+
 void computeInOrder(const WetCuringInput &in, WetCuringResult &r)
 {
     const Fixed4 m = Fixed4::parseOrZero(in.meat);
@@ -147,14 +158,15 @@ void computeInOrder(const WetCuringInput &in, WetCuringResult &r)
     Fixed4 f;
     if (in.ownVariant) {
         r.add(WetTarget::SecondHeader, wettext::OwnHeader);
-        f = Fixed4::parse(in.ownSalt) / g(78);
+        f = ownFactor(in.ownSalt);
     } else {
         r.add(WetTarget::SecondHeader, wettext::LessHeader);
         f = row.lessFactor;
     }
     const Fixed4 lowPerKg = roundProduct(row.saltLow, f);
     const Fixed4 highPerKg = roundProduct(row.saltHigh, f);
-    r.add(WetTarget::SecondSalt, saltRange(lowPerKg * m, roundProduct(m, row.saltHigh, f)));
+    const WetSalt second = secondSalt(m, row, f);
+    r.add(WetTarget::SecondSalt, saltRange(second.low, second.high));
     r.add(WetTarget::SecondWater, water.toGeneral() + QStringLiteral(" l."));
     r.add(WetTarget::SecondInjections, injections(row.injectionsLess, m));
     r.add(WetTarget::SecondMassage, massage(row));
@@ -183,6 +195,15 @@ void computeInOrder(const WetCuringInput &in, WetCuringResult &r)
 }
 
 } // namespace
+
+WetSalt wetCuringSalt(const WetCuringInput &in)
+{
+    const Fixed4 m = Fixed4::parseOrZero(in.meat);
+    const WetRow &row = wetRowForIndex(in.daysIndex);
+    if (in.ownVariant)
+        return secondSalt(m, row, ownFactor(in.ownSalt));
+    return {m * row.saltLow, m * row.saltHigh};
+}
 
 WetCuringResult computeWetCuring(const WetCuringInput &in)
 {

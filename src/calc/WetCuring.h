@@ -58,6 +58,15 @@ using WetCuringResult = CalcResult<WetTarget>;
 // it and the error. A result too large for Fixed4 gives no texts at all, only the error.
 WetCuringResult computeWetCuring(const WetCuringInput &input);
 
+// The curing salt in grams the page shows for the meat typed: the salty variant's range, or with
+// ownVariant the own variant's, rounded exactly as the page rounds them. Throws AppError for a
+// field that is not a number.
+struct WetSalt
+{
+    Fixed4 low, high;
+};
+WetSalt wetCuringSalt(const WetCuringInput &input);
+
 // Brine strength in percent for water in litres and salt in grams, as "0.00".
 QString StezenieTekst(Fixed4 water, Fixed4 salt);
 // Sugar range for 1-2 % of the brine (the second block's caption goes back to SugarCaption).

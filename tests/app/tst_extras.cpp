@@ -46,6 +46,17 @@ private slots:
                 .join(u'|'),
             "2,5|155|0,6|1|10|80,5 mg/kg|53,9 mg/kg|254,4 mg/kg|");
         QVERIFY(f.text("NoteLabel").contains("150 - 155 g"));
+        // With the own variant applied, the range the page shows, rounded as the page rounds it.
+        f.get<QLineEdit>("Edit11")->setText("75");
+        f.get<QCheckBox>("CheckBox1")->setChecked(true);
+        f.type("Edit1", "2,5");
+        f.trigger("Azotynwpeklowaniu1");
+        QVERIFY2(f.text("NoteLabel")
+                     .contains(QStringLiteral("wersja własna): peklosól ") + f.text("Label12")),
+            qPrintable(f.text("NoteLabel") + QStringLiteral(" / ") + f.text("Label12")));
+        f.get<QCheckBox>("CheckBox1")->setChecked(false);
+        f.type("Edit1", "2,5");
+        f.trigger("Azotynwpeklowaniu1");
 
         // Four times the curing salt passes the EU limit and the US one for pumped meat.
         typeInto(f, "SaltEdit", "620");
