@@ -7,6 +7,7 @@
 #include "app/RecipeBrowser.h"
 #include "app/RecipeSearchWindow.h"
 #include "app/WetCuringPage.h"
+#include "calc/DryCuring.h"
 #include "calc/WetCuring.h"
 #include "platform/ErrorHandler.h"
 
@@ -57,7 +58,7 @@ NitritePrefill fromDryPage(const DryCuringPage &page)
     Fixed4 meat;
     if (!Fixed4::tryParse(page.Edit2->text(), &meat))
         return p;
-    const Fixed4 low = meat * Fixed4::fromInt(18), high = meat * Fixed4::fromInt(22);
+    const Fixed4 low = meat * OfficialSaltLowPerKg, high = meat * OfficialSaltHighPerKg;
     p.salt = high.toGeneral();
     p.note = QStringLiteral("Ze strony „Peklowanie na sucho” (wersja oficjalna): peklosól "
                             "%1 - %2 g, przyjęto górną wartość.")

@@ -18,7 +18,8 @@ DryCuringResult computeDryCuring(const DryCuringInput &input)
     return calculate<DryTarget>([&input](DryCuringResult &r) {
         const Fixed4 m = Fixed4::parseOrZero(input.meat);
         r.add(DryTarget::OfficialSalt,
-            (m * 18).toGeneral() + QStringLiteral(" - ") + (m * 22).toGeneral() + kGrams);
+            (m * OfficialSaltLowPerKg).toGeneral() + QStringLiteral(" - ")
+                + (m * OfficialSaltHighPerKg).toGeneral() + kGrams);
         const QString half = (m * Fixed4::fromRaw(5000)).toGeneral() + kGrams;
         r.add(DryTarget::OfficialPepper, half);
         r.add(DryTarget::OfficialAllspice, half);

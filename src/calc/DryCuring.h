@@ -8,6 +8,10 @@
 // proportions (18-22 g, 0,5 g, 0,5 g per kg) and in the user's own ones.
 
 // The texts as the fields hold them.
+// The official curing salt, grams per kg of meat.
+inline constexpr int OfficialSaltLowPerKg = 18;
+inline constexpr int OfficialSaltHighPerKg = 22;
+
 struct DryCuringInput
 {
     QString meat = QStringLiteral("0"); // Edit2, kg; empty counts as 0
