@@ -1,7 +1,30 @@
 #pragma once
 
+#include "assets/InitAssets.h"
+#include "core/AppPaths.h"
+#include "platform/QtPlatform.h"
+
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+
+// A benchmark's world: the built-in pictures, a temporary application folder, the real platform,
+// and a working copy of the book named on the command line (benchmarks write their book).
+struct BenchSetup
+{
+    QTemporaryDir dir;
+    QtPlatform platform;
+    QString book;
+
+    explicit BenchSetup(const char *bookArgument)
+        : book(dir.filePath(QStringLiteral("bench.xml")))
+    {
+        initSolvarinAssets();
+        AppPaths::setAppDirForTests(dir.path());
+        Platform::install(&platform);
+        QFile::copy(QString::fromLocal8Bit(bookArgument), book);
+    }
+};
 
 // Resident memory of this process in kB, from /proc.
 inline long residentKb()

@@ -5,18 +5,14 @@
 #include "BenchUtil.h"
 #include "app/CookbookPage.h"
 #include "app/RecipeView.h"
-#include "assets/InitAssets.h"
 #include "controls/DecimalInputFilter.h"
 #include "cookbook/BookCopying.h"
 #include "cookbook/TXMLPrzepisType.h"
 #include "cookbook/TXMLVelmaroType.h"
-#include "core/AppPaths.h"
-#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -26,14 +22,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: bench_cookbook <book.xml>\n");
         return 2;
     }
-    initSolvarinAssets();
-    QTemporaryDir dir;
-    AppPaths::setAppDirForTests(dir.path());
-    QtPlatform platform;
-    Platform::install(&platform);
-    // Work on a copy: the benchmark saves the book.
-    const QString path = dir.filePath(QStringLiteral("bench.xml"));
-    QFile::copy(QString::fromLocal8Bit(argv[1]), path);
+    BenchSetup setup(argv[1]);
+    const QString &path = setup.book;
 
     DecimalInputFilter filter;
     CookbookPage page(&filter, nullptr);
@@ -75,7 +65,7 @@ int main(int argc, char *argv[])
     for (int i = 0; titles.size() < 1000 && i < recipes.count(); ++i)
         if (!titles.contains(recipes[i].tytul()))
             titles << recipes[i].tytul();
-    const QString empty = dir.filePath(QStringLiteral("pusta.xml"));
+    const QString empty = setup.dir.filePath(QStringLiteral("pusta.xml"));
     Book::newBook().save(empty);
     timer.restart();
     Book other = Book::fromFile(empty);

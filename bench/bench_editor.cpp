@@ -1,20 +1,17 @@
 // Recipe editor figures: opening the editor on a recipe (activation complete, first paint) and
 // "Popraw" (the recipe built from the editor, the book written and reloaded, the browser and the
 // view refreshed). Usage: bench_editor <book.xml>   (prints "name ms" lines, medians)
+#include "BenchUtil.h"
 #include "app/CookbookEditorHost.h"
 #include "app/CookbookPage.h"
 #include "app/TForm1.h"
-#include "assets/InitAssets.h"
 #include "cookbook/TXMLPrzepisType.h"
 #include "cookbook/TXMLVelmaroType.h"
-#include "core/AppPaths.h"
 #include "editor/TForm4.h"
-#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -43,14 +40,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: bench_editor <book.xml>\n");
         return 2;
     }
-    initSolvarinAssets();
-    QTemporaryDir dir;
-    AppPaths::setAppDirForTests(dir.path());
-    QtPlatform platform;
-    Platform::install(&platform);
-    // Work on a copy: the benchmark writes the book.
-    const QString path = dir.filePath(QStringLiteral("bench.xml"));
-    QFile::copy(QString::fromLocal8Bit(argv[1]), path);
+    BenchSetup setup(argv[1]);
+    const QString &path = setup.book;
 
     TForm1 form;
     form.show();
