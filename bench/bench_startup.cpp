@@ -1,10 +1,9 @@
 // Start-up to the first painted main window. "minimal" shows a plain QWidget window with one
-// label; "solvarin" shows the program's main window as main.cpp makes it. Both quit right after
+// label; "solvarin" starts and shows the program's main window as main.cpp does. Both quit right after
 // their first paint and print the resident memory, so the script times whole processes.
 #include "BenchUtil.h"
-#include "app/AppStyle.h"
+#include "app/AppStart.h"
 #include "app/TForm1.h"
-#include "assets/InitAssets.h"
 #include "core/AppPaths.h"
 #include "platform/QtPlatform.h"
 
@@ -38,8 +37,11 @@ private:
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     const bool minimal = argc > 1 && qstrcmp(argv[1], "minimal") == 0;
+    std::unique_ptr<AppStart> start;
+    if (!minimal)
+        start = std::make_unique<AppStart>();
+    QApplication app(argc, argv);
     QuitAfterPaint quit;
     std::unique_ptr<QWidget> window;
     QtPlatform platform;
@@ -51,14 +53,15 @@ int main(int argc, char *argv[])
         w->resize(724, 785);
         window.reset(w);
     } else {
-        QApplication::setApplicationName(TForm1::applicationTitle());
-        AppStyle::install();
-        initSolvarinAssets();
+        start->prepare();
         AppPaths::setAppDirForTests(dir.path());
         Platform::install(&platform);
         window = std::make_unique<TForm1>();
     }
     window->installEventFilter(&quit);
-    window->show();
+    if (start)
+        start->show(*window);
+    else
+        window->show();
     return app.exec();
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-image-formats-plugins libjpeg62-turbo-dev
-  libxml2-dev libxml2-utils libsimpleini-dev
+  libxml2-dev libxml2-utils libsimpleini-dev libfontconfig-dev
   fonts-dejavu-core fonts-dejavu-extra
 )
 missing=()

@@ -13,17 +13,26 @@ constexpr int kFrame = 2;
 
 EffectsPictureBox::EffectsPictureBox(const QString &name, QWidget *parent)
     : QFrame(parent)
-    , m_picture(PictureSize, kBitmap24)
 {
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kFrame);
     resize(PictureSize.width() + 2 * kFrame, PictureSize.height() + 2 * kFrame);
-    m_picture.fill(Qt::white);
+}
+
+const QImage &EffectsPictureBox::picture() const
+{
+    if (m_white) {
+        m_picture = QImage(PictureSize, kBitmap24);
+        m_picture.fill(Qt::white);
+        m_white = false;
+    }
+    return m_picture;
 }
 
 void EffectsPictureBox::setPicture(const QImage &picture)
 {
+    m_white = false;
     m_picture = asBitmap24(picture);
     update();
 }
@@ -37,7 +46,7 @@ void EffectsPictureBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter p(this);
-    p.drawImage(QPoint(kFrame, kFrame), m_picture);
+    p.drawImage(QPoint(kFrame, kFrame), picture());
 }
 
 void EffectsPictureBox::mousePressEvent(QMouseEvent *event)

@@ -18,7 +18,7 @@ public:
     explicit EffectsPictureBox(const QString &name, QWidget *parent);
 
     // Always a 24-bit picture of PictureSize (white until something is loaded).
-    const QImage &picture() const { return m_picture; }
+    const QImage &picture() const;
     void setPicture(const QImage &picture);
 
     void setPopupMenu(QMenu *menu) { m_menu = menu; }
@@ -41,7 +41,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    QImage m_picture;
+    // The white picture is made when first needed: the panel is hidden at start.
+    mutable QImage m_picture;
+    mutable bool m_white = true;
     QMenu *m_menu = nullptr;
     bool m_popupEnabled = true;
 };

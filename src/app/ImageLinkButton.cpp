@@ -7,7 +7,7 @@
 ImageLinkButton::ImageLinkButton(
     const QString &name, const QString &upPicture, const QString &downPicture, QWidget *parent)
     : QAbstractButton(parent)
-    , m_up(QPixmap::fromImage(picturefile::tryRead(upPicture)))
+    , m_decoding(upPicture)
     , m_downPicture(downPicture)
 {
     setObjectName(name);
@@ -15,9 +15,16 @@ ImageLinkButton::ImageLinkButton(
     setFocusPolicy(Qt::StrongFocus);
 }
 
+const QPixmap &ImageLinkButton::up() const
+{
+    if (m_decoding.isValid())
+        m_up = QPixmap::fromImage(m_decoding.take());
+    return m_up;
+}
+
 QSize ImageLinkButton::sizeHint() const
 {
-    return m_up.isNull() ? QSize(153, 105) : m_up.deviceIndependentSize().toSize();
+    return up().isNull() ? QSize(153, 105) : up().deviceIndependentSize().toSize();
 }
 
 void ImageLinkButton::paintEvent(QPaintEvent *)
@@ -26,7 +33,7 @@ void ImageLinkButton::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (isDown() && m_down.isNull())
         m_down = QPixmap::fromImage(picturefile::tryRead(m_downPicture));
-    const QPixmap &pm = (isDown() && !m_down.isNull()) ? m_down : m_up;
+    const QPixmap &pm = (isDown() && !m_down.isNull()) ? m_down : up();
     p.drawPixmap(rect(), pm);
     if (m_hover || hasFocus()) {
         p.setPen(QPen(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/PictureFile.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 
@@ -9,7 +11,8 @@ class ImageLinkButton : public QAbstractButton
     Q_OBJECT
 
 public:
-    // The pictures are resource paths; the pressed one is read on the first press.
+    // The pictures are resource paths; the picture is decoded on a worker thread while the window
+    // is built, the pressed one is read on the first press.
     ImageLinkButton(
         const QString &name, const QString &upPicture, const QString &downPicture, QWidget *parent);
     QSize sizeHint() const override;
@@ -20,7 +23,10 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
-    QPixmap m_up;
+    const QPixmap &up() const;
+
+    mutable picturefile::Pending m_decoding;
+    mutable QPixmap m_up;
     mutable QPixmap m_down;
     QString m_downPicture;
     bool m_hover = false;

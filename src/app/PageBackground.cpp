@@ -26,7 +26,9 @@ bool PageBackground::eventFilter(QObject *watched, QEvent *event)
 
 const QImage &PageBackground::picture() const
 {
-    if (!m_pendingFile.isEmpty()) {
+    if (m_decoding.isValid()) {
+        m_picture = m_decoding.take();
+    } else if (!m_pendingFile.isEmpty()) {
         m_picture = picturefile::tryRead(m_pendingFile);
         m_pendingFile.clear();
     }
@@ -35,6 +37,7 @@ const QImage &PageBackground::picture() const
 
 void PageBackground::setPicture(const QImage &picture)
 {
+    m_decoding.take();
     m_pendingFile.clear();
     m_picture = picture;
     update();
@@ -42,9 +45,18 @@ void PageBackground::setPicture(const QImage &picture)
 
 void PageBackground::setPictureFile(const QString &path)
 {
+    m_decoding.take();
     m_pendingFile = path;
     m_picture = QImage();
     update();
+}
+
+void PageBackground::prefetch()
+{
+    if (m_pendingFile.isEmpty() || m_decoding.isValid())
+        return;
+    m_decoding = picturefile::Pending(m_pendingFile);
+    m_pendingFile.clear();
 }
 
 void PageBackground::clear()

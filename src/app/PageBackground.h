@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/PictureFile.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -19,6 +21,8 @@ public:
     void setPicture(const QImage &picture);
     // A picture file read only when first needed: hidden pages cost nothing at start.
     void setPictureFile(const QString &path);
+    // Starts decoding the waiting picture file now, on a worker thread: for the page shown first.
+    void prefetch();
     void clear();
 
 signals:
@@ -34,4 +38,5 @@ protected:
 private:
     mutable QImage m_picture;
     mutable QString m_pendingFile;
+    mutable picturefile::Pending m_decoding;
 };

@@ -148,6 +148,8 @@ void TForm1::buildWindow()
     QWidget *wet = addPage("TabSheet1", QStringLiteral("Peklowanie na mokro"));
     WetPage = new WetCuringPage(mxCalendar1, central, m_decimalFilter, wet);
     WetPage->setObjectName(QStringLiteral("WetCuringPage"));
+    // The page shown first: its picture is decoded while the rest of the window is built.
+    WetPage->background()->prefetch();
     QWidget *dry = addPage("TabSheet2", QStringLiteral("Peklowanie na sucho"));
     DryPage = new DryCuringPage(central, m_decimalFilter, dry);
     QWidget *brine = addPage("TabSheet3", QStringLiteral("Solanka i zalewa octowa"));

@@ -49,4 +49,14 @@ QImage tryRead(const QString &path, QString *error)
     }
 }
 
+
+Pending::Pending(const QString &path)
+    : m_future(std::async(std::launch::async, [path] { return tryRead(path); }))
+{
+}
+
+QImage Pending::take()
+{
+    return m_future.valid() ? m_future.get() : QImage();
+}
 } // namespace picturefile

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <future>
 
 class QImageReader;
 
@@ -22,4 +23,19 @@ QImage read(const QString &path, const std::function<void(QImageReader &)> &prep
 // The same without throwing: a null picture, and the message in *error when given.
 QImage tryRead(const QString &path, QString *error = nullptr);
 
+
+// A picture decoded on a worker thread from the moment it is asked for, taken when first needed:
+// start-up builds the window while its first pictures are being decoded.
+class Pending
+{
+public:
+    Pending() = default;
+    explicit Pending(const QString &path);
+    bool isValid() const { return m_future.valid(); }
+    // Waits for the decoding; a null picture when it failed or nothing was started.
+    QImage take();
+
+private:
+    std::future<QImage> m_future;
+};
 } // namespace picturefile

@@ -1,0 +1,50 @@
+#include "app/AppStart.h"
+
+#include "app/AppStyle.h"
+#include "app/TForm1.h"
+#include "assets/InitAssets.h"
+#include "controls/PictureFile.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <fontconfig/fontconfig.h>
+
+AppStart::AppStart()
+    // Parsing the font configuration and its caches takes as long as building the application
+    // object; both at once save that time. The library keeps what is read for Qt to find.
+    : m_fonts([] { FcInit(); })
+{
+}
+
+AppStart::~AppStart()
+{
+    if (m_fonts.joinable())
+        m_fonts.join();
+}
+
+void AppStart::prepare()
+{
+    QApplication::setApplicationName(TForm1::applicationTitle());
+    // The desktop entry's name ties the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.solvarin.Solvarin"));
+    AppStyle::install();
+    initSolvarinAssets();
+    m_icons = std::async(std::launch::async, [] {
+        QList<QImage> sizes;
+        for (const int size : {16, 32, 48, 256})
+            sizes << picturefile::tryRead(QStringLiteral(":/icons/%1/solvarin.png").arg(size));
+        return sizes;
+    });
+    m_fonts.join();
+}
+
+void AppStart::show(QWidget &window)
+{
+    if (m_icons.valid()) {
+        QIcon icon;
+        for (const QImage &picture : m_icons.get())
+            icon.addPixmap(QPixmap::fromImage(picture));
+        QApplication::setWindowIcon(icon);
+    }
+    window.show();
+}
