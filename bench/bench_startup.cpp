@@ -59,9 +59,6 @@ int main(int argc, char *argv[])
         window = std::make_unique<TForm1>();
     }
     window->installEventFilter(&quit);
-    if (start)
-        start->show(*window);
-    else
-        window->show();
+    window->show();
     return app.exec();
 }

@@ -20,6 +20,6 @@ int main(int argc, char *argv[])
         form.close();
         return 0;
     }
-    start.show(form);
+    form.show();
     return app.exec();
 }
