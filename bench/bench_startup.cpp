@@ -59,6 +59,9 @@ int main(int argc, char *argv[])
         window = std::make_unique<TForm1>();
     }
     window->installEventFilter(&quit);
-    window->show();
+    if (start)
+        start->show(*window);
+    else
+        window->show();
     return app.exec();
 }

@@ -20,6 +20,6 @@ int main(int argc, char *argv[])
         form.close();
         return 0;
     }
-    form.show();
+    start.show(form);
     return app.exec();
 }

@@ -7,8 +7,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QImage>
-#include <future>
 #include <fontconfig/fontconfig.h>
 
 AppStart::AppStart()
@@ -31,16 +29,22 @@ void AppStart::prepare()
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.solvarin.Solvarin"));
     AppStyle::install();
     initSolvarinAssets();
-    auto icons = std::async(std::launch::async, [] {
+    m_icons = std::async(std::launch::async, [] {
         QList<QImage> sizes;
         for (const int size : {16, 32, 48, 256})
             sizes << picturefile::tryRead(QStringLiteral(":/icons/%1/solvarin.png").arg(size));
         return sizes;
     });
     m_fonts.join();
-    // Set before any window exists, so that no widget has to be told of the change.
-    QIcon icon;
-    for (const QImage &picture : icons.get())
-        icon.addPixmap(QPixmap::fromImage(picture));
-    QApplication::setWindowIcon(icon);
+}
+
+void AppStart::show(QWidget &window)
+{
+    if (m_icons.valid()) {
+        QIcon icon;
+        for (const QImage &picture : m_icons.get())
+            icon.addPixmap(QPixmap::fromImage(picture));
+        QApplication::setWindowIcon(icon);
+    }
+    window.show();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QImage>
+#include <QList>
+#include <QWidget>
+#include <future>
 #include <thread>
 
 // How the program starts, shared by main() and the start-up benchmark so that the benchmark
@@ -14,10 +18,13 @@ public:
     AppStart(const AppStart &) = delete;
     AppStart &operator=(const AppStart &) = delete;
 
-    // After the QApplication: names, style, resources and the window icon, decoded while the font
-    // configuration is still being read. Waits for that, which the window's first label needs.
+    // After the QApplication: names, style and resources; the window icon starts decoding. Waits
+    // for the font configuration, which the window's first label needs.
     void prepare();
+    // Gives the program its icon, decoded meanwhile, and shows the window.
+    void show(QWidget &window);
 
 private:
     std::thread m_fonts;
+    std::future<QList<QImage>> m_icons;
 };
