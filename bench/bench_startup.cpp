@@ -1,6 +1,6 @@
 // Start-up to the first painted main window. "minimal" shows a plain QWidget window with one
-// label; "solvarin" starts and shows the program's main window as main.cpp does. Both quit right after
-// their first paint and print the resident memory, so the script times whole processes.
+// label; "solvarin" starts and shows the program's main window as main.cpp does. Both quit right
+// after their first paint and print the resident memory, so the script times whole processes.
 #include "BenchUtil.h"
 #include "app/AppStart.h"
 #include "app/TForm1.h"

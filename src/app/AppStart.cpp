@@ -13,8 +13,7 @@ AppStart::AppStart()
     // Parsing the font configuration and its caches takes as long as building the application
     // object; both at once save that time. The library keeps what is read for Qt to find.
     : m_fonts([] { FcInit(); })
-{
-}
+{ }
 
 AppStart::~AppStart()
 {

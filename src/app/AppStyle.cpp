@@ -13,8 +13,7 @@ class ChevronIcon : public QIconEngine
 public:
     explicit ChevronIcon(bool vertical)
         : m_vertical(vertical)
-    {
-    }
+    { }
 
     void paint(QPainter *p, const QRect &rect, QIcon::Mode, QIcon::State) override
     {
@@ -29,8 +28,7 @@ public:
             chevrons.lineTo(x + 3.5, 8);
             chevrons.lineTo(x, 12);
         }
-        p->drawPath(
-            m_vertical ? QTransform().translate(16, 0).rotate(90).map(chevrons) : chevrons);
+        p->drawPath(m_vertical ? QTransform().translate(16, 0).rotate(90).map(chevrons) : chevrons);
         p->restore();
     }
 

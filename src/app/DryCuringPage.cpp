@@ -39,6 +39,26 @@ QString curingTimeNote()
     }
         .join(u'\n');
 }
+// The names are long: the open list may reach over the page to show them whole. Measured when
+// first opened, not at start.
+class CasingList : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        if (!m_sized) {
+            m_sized = true;
+            view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
+            view()->setTextElideMode(Qt::ElideNone);
+        }
+        QComboBox::showPopup();
+    }
+
+private:
+    bool m_sized = false;
+};
 } // namespace
 
 DryCuringPage::DryCuringPage(QWidget *panelParent, DecimalInputFilter *filter, QWidget *parent)
@@ -98,7 +118,7 @@ void DryCuringPage::buildCasings()
     CasingHeading->setFont(bold);
     CasingHeading->move(kCasingLeft, 16);
 
-    ComboBox4 = new QComboBox(this);
+    ComboBox4 = new CasingList(this);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     ComboBox4->setEditable(true);
     ComboBox4->setInsertPolicy(QComboBox::NoInsert);
@@ -106,9 +126,6 @@ void DryCuringPage::buildCasings()
     ComboBox4->addItems(casingProductNames());
     ComboBox4->setGeometry(kCasingLeft, 42, kCasingWidth, 24);
     ComboBox4->setMaxVisibleItems(16);
-    // The names are long: the open list may reach over the page to show them whole.
-    ComboBox4->view()->setMinimumWidth(ComboBox4->view()->sizeHintForColumn(0) + 24);
-    ComboBox4->view()->setTextElideMode(Qt::ElideNone);
     ComboBox4->setCurrentIndex(-1);
     ComboBox4->setEditText(QStringLiteral("Szynka wieprzowa gotowana"));
     ComboBox4->setToolTip(ComboBox4->currentText());

@@ -29,25 +29,31 @@ uint32_t toBgr(const QColor &colour)
 }
 
 // The scale around the knob: a tick every 30 degrees, longer ones at the four main directions.
-QPixmap dialPicture(const QColor &face)
+// Drawn when shown: the panel is hidden at start.
+class DialScale : public QWidget
 {
-    QPixmap dial(kDialSize, kDialSize);
-    dial.fill(Qt::transparent);
-    QPainter p(&dial);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(kDialSize / 2.0, kDialSize / 2.0);
-    p.setPen(QPen(face.darker(150), 1));
-    p.setBrush(face);
-    p.drawEllipse(QPointF(0, 0), 21.5, 21.5);
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.2));
-    for (int degrees = 0; degrees < 360; degrees += 30) {
-        const double r = qDegreesToRadians(double(degrees));
-        const double inner = degrees % 90 == 0 ? 24 : 27;
-        p.drawLine(QPointF(inner * std::cos(r), inner * std::sin(r)),
-            QPointF(30 * std::cos(r), 30 * std::sin(r)));
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const QColor face = palette().color(QPalette::Button);
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(kDialSize / 2.0, kDialSize / 2.0);
+        p.setPen(QPen(face.darker(150), 1));
+        p.setBrush(face);
+        p.drawEllipse(QPointF(0, 0), 21.5, 21.5);
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.2));
+        for (int degrees = 0; degrees < 360; degrees += 30) {
+            const double r = qDegreesToRadians(double(degrees));
+            const double inner = degrees % 90 == 0 ? 24 : 27;
+            p.drawLine(QPointF(inner * std::cos(r), inner * std::sin(r)),
+                QPointF(30 * std::cos(r), 30 * std::sin(r)));
+        }
     }
-    return dial;
-}
+};
 
 } // namespace
 
@@ -76,10 +82,9 @@ EffectsEmbossTab::EffectsEmbossTab(EffectsPanel *panel)
     SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
     SpinEdit2->setRange(1, 360);
     SpinEdit2->setGeometry(10, 106, 64, 24);
-    auto *dial = new QLabel(this);
+    auto *dial = new DialScale(this);
     dial->setObjectName(QStringLiteral("EmbossDial"));
     dial->setGeometry(120, 78, kDialSize, kDialSize);
-    dial->setPixmap(dialPicture(palette().color(QPalette::Button)));
     Image6 = new EffectsKnob(QStringLiteral("Image6"), this);
     Image6->move(dial->x() + (kDialSize - 40) / 2, dial->y() + (kDialSize - 40) / 2);
 
@@ -93,9 +98,7 @@ EffectsEmbossTab::EffectsEmbossTab(EffectsPanel *panel)
     Scrolkolor->setGeometry(266, 106, 112, 26);
     PipetteButton = new QToolButton(this);
     PipetteButton->setObjectName(QStringLiteral("PipetteButton"));
-    // Read as the PNG it is: an icon made from a file name asks every image plugin first.
-    PipetteButton->setIcon(
-        QIcon(QPixmap::fromImage(picturefile::tryRead(QStringLiteral(":/pipeta.png")))));
+    PipetteButton->setIcon(picturefile::icon(QStringLiteral(":/pipeta.png")));
     PipetteButton->setIconSize(QSize(20, 20));
     PipetteButton->setGeometry(384, 106, 34, 26);
     EdgeKindGroup

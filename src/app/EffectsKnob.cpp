@@ -12,18 +12,25 @@ EffectsKnob::EffectsKnob(const QString &name, QWidget *parent)
     setFixedSize(40, 40);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
-    drawFor(1);
 }
 
 void EffectsKnob::drawFor(int angle)
 {
-    m_picture = embossKnobPicture(angle, palette().color(QPalette::Button));
+    m_angle = angle;
+    m_picture = QImage();
     update();
+}
+
+const QImage &EffectsKnob::picture() const
+{
+    if (m_picture.isNull())
+        m_picture = embossKnobPicture(m_angle, palette().color(QPalette::Button));
+    return m_picture;
 }
 
 void EffectsKnob::paintEvent(QPaintEvent *)
 {
-    QPainter(this).drawImage(0, 0, m_picture);
+    QPainter(this).drawImage(0, 0, picture());
 }
 
 void EffectsKnob::mousePressEvent(QMouseEvent *event)

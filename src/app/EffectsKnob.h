@@ -14,7 +14,7 @@ public:
 
     // Draws the knob for a direction in degrees.
     void drawFor(int angle);
-    const QImage &picture() const { return m_picture; }
+    const QImage &picture() const;
 
 signals:
     void pressed(const QPoint &at);
@@ -28,5 +28,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_picture;
+    // Drawn when first needed: the panel is hidden at start.
+    mutable QImage m_picture;
+    int m_angle = 1;
 };

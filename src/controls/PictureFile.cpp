@@ -5,7 +5,9 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 
 namespace picturefile {
 
@@ -49,11 +51,52 @@ QImage tryRead(const QString &path, QString *error)
     }
 }
 
+namespace {
+class PictureIcon : public QIconEngine
+{
+public:
+    explicit PictureIcon(const QString &path)
+        : m_path(path)
+    { }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return loaded().pixmap(size, mode, state);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return loaded().actualSize(size, mode, state);
+    }
+
+    QIconEngine *clone() const override { return new PictureIcon(m_path); }
+
+private:
+    const QIcon &loaded()
+    {
+        if (m_icon.isNull())
+            m_icon = QIcon(QPixmap::fromImage(tryRead(m_path)));
+        return m_icon;
+    }
+
+    QString m_path;
+    QIcon m_icon;
+};
+} // namespace
+
+QIcon icon(const QString &path)
+{
+    return QIcon(new PictureIcon(path));
+}
 
 Pending::Pending(const QString &path)
     : m_future(std::async(std::launch::async, [path] { return tryRead(path); }))
-{
-}
+{ }
 
 QImage Pending::take()
 {

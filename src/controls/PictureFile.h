@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -23,6 +24,9 @@ QImage read(const QString &path, const std::function<void(QImageReader &)> &prep
 // The same without throwing: a null picture, and the message in *error when given.
 QImage tryRead(const QString &path, QString *error = nullptr);
 
+// An icon of a picture read when it is first drawn, as the PNG it is: an icon made from a file
+// name asks every image plugin first.
+QIcon icon(const QString &path);
 
 // A picture decoded on a worker thread from the moment it is asked for, taken when first needed:
 // start-up builds the window while its first pictures are being decoded.

@@ -9,6 +9,7 @@ namespace win1250 {
 namespace {
 // The upper half of the code page. The five bytes it leaves undefined stand for the C1 controls
 // of the same number, so every byte survives a decode and an encode.
+// clang-format off
 constexpr std::array<char16_t, 128> kUpper {
     0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,
     0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
@@ -27,6 +28,7 @@ constexpr std::array<char16_t, 128> kUpper {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
+// clang-format on
 
 // The same table sorted by character, for encoding.
 constexpr auto kByCharacter = [] {
@@ -46,8 +48,8 @@ bool encodeOne(char16_t c, char &out)
         out = char(c);
         return true;
     }
-    const auto it = std::lower_bound(kByCharacter.begin(), kByCharacter.end(),
-        std::pair<char16_t, char>(c, char(-128)));
+    const auto it = std::lower_bound(
+        kByCharacter.begin(), kByCharacter.end(), std::pair<char16_t, char>(c, char(-128)));
     if (it == kByCharacter.end() || it->first != c)
         return false;
     out = it->second;

@@ -39,6 +39,15 @@ private slots:
         QCOMPARE(f.text("RichEdit2"), QString());
         QTest::keyClick(products->lineEdit(), Qt::Key_Return);
         QCOMPARE(products->count(), 33);
+        // Opened, the list is wide enough for the longest name.
+        f.showPage(1);
+        products->showPopup();
+        int widest = 0;
+        for (int i = 0; i < products->count(); ++i)
+            widest = qMax(
+                widest, products->view()->fontMetrics().horizontalAdvance(products->itemText(i)));
+        QVERIFY(products->view()->width() > widest);
+        products->hidePopup();
         f.showPage(1);
         auto *panel = f.get<QWidget>("Panel2");
         const auto saved = [&] {

@@ -32,7 +32,7 @@ void TestWin1250::everyCharacterOfThePageEncodesBack()
     // Every 16-bit character the system converter writes as one byte and reads back the same.
     int held = 0;
     for (char16_t c = 1; c < 0xD800; ++c) {
-        const QString one(QChar{c});
+        const QString one(QChar {c});
         QStringEncoder system("windows-1250", QStringConverter::Flag::Stateless);
         const QByteArray expected = system.encode(one);
         bool lossless = false;
@@ -53,11 +53,15 @@ void TestWin1250::whatThePageCannotHold()
 {
     bool lossless = true;
     // One substitute for each character: a pair of surrogates is one, a lone one is one too.
-    QCOMPARE(win1250::encode(QStringLiteral("a😀b\u00e9\u0104"), &lossless), "a\x1a" "b\xe9\xa5");
+    QCOMPARE(win1250::encode(QStringLiteral("a😀b\u00e9\u0104"), &lossless),
+        "a\x1a"
+        "b\xe9\xa5");
     QVERIFY(!lossless);
     QCOMPARE(win1250::encode(QString(u'a') + QChar(0xD800)), "a\x1a");
     QCOMPARE(win1250::encode(QString(QChar(0xDC00)) + u'z'), "\x1az");
-    QVERIFY(win1250::encode(QStringLiteral("Łódź, €"), &lossless) == "\xa3\xf3" "d\x9f, \x80");
+    QVERIFY(win1250::encode(QStringLiteral("Łódź, €"), &lossless)
+        == "\xa3\xf3"
+           "d\x9f, \x80");
     QVERIFY(lossless);
     QCOMPARE(win1250::unencodable(QStringLiteral("żółw ж😀ж")), QStringLiteral("ж😀"));
 }
