@@ -12,13 +12,26 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 echo "== Start-up to the first painted main window (offscreen) =="
-hyperfine -N --warmup 3 --runs 30 --export-json "$tmp/startup.json" \
-  "$build/bench/bench_startup minimal" "$build/bench/bench_startup solvarin" >/dev/null
-python3 - "$tmp/startup.json" <<'PY'
-import json, sys
-r = json.load(open(sys.argv[1]))["results"]
-m, s = r[0]["mean"], r[1]["mean"]
-print(f"minimal Qt window: {m*1000:.1f} ms   main window: {s*1000:.1f} ms   ratio {s/m:.2f} (target <= 2.0)")
+# The two programs take turns, so a machine that slows down or speeds up during the run weighs on
+# both alike; medians keep a rare stall of the virtual machine out of the figure.
+python3 - "$build/bench/bench_startup" <<'PY'
+import os, statistics, subprocess, sys, time
+program, runs, warmup = sys.argv[1], 40, 3
+paint = {"minimal": [], "solvarin": []}
+whole = {"minimal": [], "solvarin": []}
+for i in range(warmup + runs):
+    for mode in paint:
+        start = time.monotonic_ns()
+        out = subprocess.run([program, mode], env=dict(os.environ, SPAWN_NS=str(start)),
+                             capture_output=True, text=True, check=True).stdout
+        end = time.monotonic_ns()
+        if i >= warmup:
+            paint[mode].append(float(out.split("to_paint_ms")[1].split()[0]))
+            whole[mode].append((end - start) / 1e6)
+m, s = (statistics.median(paint[k]) for k in ("minimal", "solvarin"))
+print(f"to the first paint: minimal Qt window {m:.1f} ms, main window {s:.1f} ms, ratio {s/m:.2f} (target <= 1.5)")
+m, s = (statistics.median(whole[k]) for k in ("minimal", "solvarin"))
+print(f"whole run, quitting included: minimal Qt window {m:.1f} ms, main window {s:.1f} ms, ratio {s/m:.2f}")
 PY
 echo "== Resident memory after start-up =="
 "$build/bench/bench_startup" solvarin | sed 's/rss_kb \(.*\)/main window: \1 kB (target < 80 MB)/'
