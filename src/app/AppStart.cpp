@@ -10,8 +10,9 @@
 #include <fontconfig/fontconfig.h>
 
 AppStart::AppStart()
-    // Parsing the font configuration and its caches takes as long as building the application
-    // object; both at once save that time. The library keeps what is read for Qt to find.
+    // Parsing the font configuration and its caches takes about as long as building the
+    // application object; with a second core free, both run at once. The library keeps what it
+    // read for Qt to find.
     : m_fonts([] { FcInit(); })
 { }
 
