@@ -31,8 +31,10 @@ void AppStart::prepare()
     initSolvarinAssets();
     m_icons = std::async(std::launch::async, [] {
         QList<QImage> sizes;
+        // In the screen's own format, so that making pixmaps of them copies nothing.
         for (const int size : {16, 32, 48, 256})
-            sizes << picturefile::tryRead(QStringLiteral(":/icons/%1/solvarin.png").arg(size));
+            sizes << picturefile::tryRead(QStringLiteral(":/icons/%1/solvarin.png").arg(size))
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         return sizes;
     });
     m_fonts.join();
@@ -42,8 +44,8 @@ void AppStart::show(QWidget &window)
 {
     if (m_icons.valid()) {
         QIcon icon;
-        for (const QImage &picture : m_icons.get())
-            icon.addPixmap(QPixmap::fromImage(picture));
+        for (QImage &picture : m_icons.get())
+            icon.addPixmap(QPixmap::fromImage(std::move(picture)));
         QApplication::setWindowIcon(icon);
     }
     window.show();

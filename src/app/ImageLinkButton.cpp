@@ -7,7 +7,7 @@
 ImageLinkButton::ImageLinkButton(
     const QString &name, const QString &upPicture, const QString &downPicture, QWidget *parent)
     : QAbstractButton(parent)
-    , m_decoding(upPicture)
+    , m_decoding(upPicture, QImage::Format_ARGB32_Premultiplied)
     , m_downPicture(downPicture)
 {
     setObjectName(name);

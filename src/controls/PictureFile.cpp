@@ -94,8 +94,11 @@ QIcon icon(const QString &path)
     return QIcon(new PictureIcon(path));
 }
 
-Pending::Pending(const QString &path)
-    : m_future(std::async(std::launch::async, [path] { return tryRead(path); }))
+Pending::Pending(const QString &path, QImage::Format format)
+    : m_future(std::async(std::launch::async, [path, format] {
+        QImage picture = tryRead(path);
+        return format == QImage::Format_Invalid ? picture : picture.convertToFormat(format);
+    }))
 { }
 
 QImage Pending::take()

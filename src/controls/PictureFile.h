@@ -34,7 +34,9 @@ class Pending
 {
 public:
     Pending() = default;
-    explicit Pending(const QString &path);
+    // A format, when given, is the one the picture is turned into on the worker: the screen's own
+    // (premultiplied ARGB) lets a pixmap take the picture without a copy.
+    explicit Pending(const QString &path, QImage::Format format = QImage::Format_Invalid);
     bool isValid() const { return m_future.valid(); }
     // Waits for the decoding; a null picture when it failed or nothing was started.
     QImage take();
