@@ -24,10 +24,26 @@ bool PageBackground::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+QImage stretched(const QImage &picture, const QSize &size)
+{
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+} // namespace
+
+void PageBackground::takePrepared() const
+{
+    if (!m_preparing.valid())
+        return;
+    Prepared prepared = m_preparing.get();
+    m_picture = std::move(prepared.picture);
+    m_stretched = std::move(prepared.stretched);
+}
+
 const QImage &PageBackground::picture() const
 {
-    if (m_decoding.isValid()) {
-        m_picture = m_decoding.take();
+    if (m_preparing.valid()) {
+        takePrepared();
     } else if (!m_pendingFile.isEmpty()) {
         m_picture = picturefile::tryRead(m_pendingFile);
         m_pendingFile.clear();
@@ -37,26 +53,44 @@ const QImage &PageBackground::picture() const
 
 void PageBackground::setPicture(const QImage &picture)
 {
-    m_decoding.take();
+    takePrepared();
     m_pendingFile.clear();
     m_picture = picture;
+    m_stretched = QImage();
     update();
 }
 
 void PageBackground::setPictureFile(const QString &path)
 {
-    m_decoding.take();
+    takePrepared();
     m_pendingFile = path;
     m_picture = QImage();
+    m_stretched = QImage();
     update();
 }
 
 void PageBackground::prefetch()
 {
-    if (m_pendingFile.isEmpty() || m_decoding.isValid())
+    if (m_pendingFile.isEmpty() || m_preparing.valid())
         return;
-    m_decoding = picturefile::Pending(m_pendingFile);
+    m_preparing = std::async(std::launch::async, [path = m_pendingFile] {
+        return Prepared {picturefile::tryRead(path), QImage()};
+    });
     m_pendingFile.clear();
+}
+
+void PageBackground::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Still being decoded: the same worker stretches it to the new size, before the first paint.
+    if (m_preparing.valid() && !size().isEmpty()) {
+        m_preparing = std::async(
+            std::launch::async, [decoding = std::move(m_preparing), size = size()]() mutable {
+                Prepared prepared = decoding.get();
+                prepared.stretched = stretched(prepared.picture, size);
+                return prepared;
+            });
+    }
 }
 
 void PageBackground::clear()
@@ -71,8 +105,9 @@ void PageBackground::paintEvent(QPaintEvent *)
         p.fillRect(rect(), palette().color(QPalette::Window));
         return;
     }
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), m_picture);
+    if (m_stretched.size() != size())
+        m_stretched = stretched(m_picture, size());
+    p.drawImage(0, 0, m_stretched);
 }
 
 void PageBackground::contextMenuEvent(QContextMenuEvent *event)
