@@ -129,6 +129,10 @@ private slots:
         QCOMPARE(picture.size(), PageBackground::DesignSize);
         QVERIFY(near(picture.pixelColor(300, 400), Qt::red));
         QVERIFY(near(picture.pixelColor(400, 10), Qt::blue));
+        // And the page shows it, not the picture it had before.
+        const QImage shown = f.page(2)->grab().toImage();
+        QVERIFY(near(shown.pixelColor(10, shown.height() / 2), Qt::red));
+        QVERIFY(near(shown.pixelColor(shown.width() - 10, shown.height() / 2), Qt::blue));
     }
 
     void saveRemoveAndRestart()
