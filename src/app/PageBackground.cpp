@@ -82,7 +82,8 @@ void PageBackground::prefetch()
 void PageBackground::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    // Still being decoded: the same worker stretches it to the new size, before the first paint.
+    // Still being decoded: as soon as it is, a worker stretches it to the new size, before the
+    // first paint.
     if (m_preparing.valid() && !size().isEmpty()) {
         m_preparing = std::async(
             std::launch::async, [decoding = std::move(m_preparing), size = size()]() mutable {
