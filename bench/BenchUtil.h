@@ -9,20 +9,21 @@
 #include <QTemporaryDir>
 
 // A benchmark's world: the built-in pictures, a temporary application folder, the real platform,
-// and a working copy of the book named on the command line (benchmarks write their book).
+// and, when one is named on the command line, a working copy of a book (benchmarks write it).
 struct BenchSetup
 {
     QTemporaryDir dir;
     QtPlatform platform;
     QString book;
 
-    explicit BenchSetup(const char *bookArgument)
-        : book(dir.filePath(QStringLiteral("bench.xml")))
+    explicit BenchSetup(const char *bookArgument = nullptr)
+        : book(bookArgument ? dir.filePath(QStringLiteral("bench.xml")) : QString())
     {
         initSolvarinAssets();
         AppPaths::setAppDirForTests(dir.path());
         Platform::install(&platform);
-        QFile::copy(QString::fromLocal8Bit(bookArgument), book);
+        if (bookArgument)
+            QFile::copy(QString::fromLocal8Bit(bookArgument), book);
     }
 };
 

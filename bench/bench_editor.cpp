@@ -59,22 +59,22 @@ int main(int argc, char *argv[])
             index = i;
     std::printf("recipes %d\n", recipes.count());
 
-    const double open = medianMs(9, [&] {
+    // "Popraw przepis" on that recipe: the editor opened and shown.
+    const auto open = [&](TForm4 &editor) {
         page->CurrentRecipeIndex = index;
-        TForm4 editor(*host, &form);
         editor.EditExistingRecipe = true;
         editor.FormActivate();
         editor.show();
         QApplication::processEvents();
+    };
+    const double opening = medianMs(9, [&] {
+        TForm4 editor(*host, &form);
+        open(editor);
     });
-    std::printf("editor_open_ms %.1f\n", open);
+    std::printf("editor_open_ms %.1f\n", opening);
 
-    page->CurrentRecipeIndex = index;
     TForm4 editor(*host, &form);
-    editor.EditExistingRecipe = true;
-    editor.FormActivate();
-    editor.show();
-    QApplication::processEvents();
+    open(editor);
     const double correct = medianMs(5, [&] {
         editor.CorrectRecipeAndSave();
         QApplication::processEvents();

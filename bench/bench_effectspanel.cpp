@@ -3,6 +3,7 @@
 // preview painted. Then each tab's effect on the page-sized background (689 x 469), the work of
 // its "Ok", and the fragment drag's mouse move. Runs under the offscreen platform.
 // Usage: bench_effectspanel
+#include "BenchUtil.h"
 #include "app/EffectsColourTab.h"
 #include "app/EffectsEmbossTab.h"
 #include "app/EffectsPanel.h"
@@ -13,10 +14,7 @@
 #include "app/PageBackground.h"
 #include "app/TForm1.h"
 #include "app/WetCuringPage.h"
-#include "assets/InitAssets.h"
 #include "controls/TPotencjometr.h"
-#include "core/AppPaths.h"
-#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -68,11 +66,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    initSolvarinAssets();
-    QTemporaryDir appDir;
-    AppPaths::setAppDirForTests(appDir.path());
-    QtPlatform platform;
-    Platform::install(&platform);
+    BenchSetup setup;
 
     TForm1 form;
     form.show();

@@ -1,31 +1,24 @@
 // One wet-curing recalculation through the real window: parse, compute, format, set the labels.
+#include "BenchUtil.h"
 #include "app/BrinePage.h"
 #include "app/DryCuringPage.h"
 #include "app/FishPage.h"
 #include "app/TForm1.h"
 #include "app/WetCuringPage.h"
-#include "assets/InitAssets.h"
 #include "calc/WetCuring.h"
-#include "core/AppPaths.h"
-#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    initSolvarinAssets();
-    QTemporaryDir dir;
-    AppPaths::setAppDirForTests(dir.path());
-    QtPlatform platform;
-    Platform::install(&platform);
+    BenchSetup setup;
     TForm1 form;
     form.show();
     QApplication::processEvents();
