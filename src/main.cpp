@@ -14,7 +14,8 @@ int main(int argc, char *argv[])
     Platform::install(&platform);
     // From the start: the first-start question may be waiting when the session ends.
     installQuitSignals();
-    TForm1 form;
+    // The first page is painted first; the rest of the window follows before any input.
+    TForm1 form(nullptr, TForm1::Assembly::FirstPageFirst);
     setQuitWindow(&form);
     if (quitSignalled()) {
         form.close();

@@ -15,10 +15,8 @@
 #include <QImageReader>
 #include <QImageWriter>
 
-BackgroundCommands::BackgroundCommands(const QList<CalculatorPage *> &pages,
-    std::function<CalculatorPage *()> current, QObject *parent)
+BackgroundCommands::BackgroundCommands(std::function<CalculatorPage *()> current, QObject *parent)
     : QObject(parent)
-    , m_pages(pages)
     , m_current(std::move(current))
 {
     setObjectName(QStringLiteral("BackgroundCommands"));
@@ -66,10 +64,11 @@ QByteArray BackgroundCommands::jpegBytes(const QImage &picture)
     return buffer.data();
 }
 
-void BackgroundCommands::restore(const Settings &settings)
+QStringList BackgroundCommands::restore(
+    const Settings &settings, const QList<CalculatorPage *> &pages)
 {
     QStringList unreadable;
-    for (CalculatorPage *page : std::as_const(m_pages)) {
+    for (CalculatorPage *page : pages) {
         const QString path = settings.background(page->id());
         if (path.endsWith(QLatin1String(".nil"))) {
             page->background()->clear();
@@ -83,8 +82,7 @@ void BackgroundCommands::restore(const Settings &settings)
             }
         }
     }
-    if (!unreadable.isEmpty())
-        Platform::get().showError(unreadable.join(u'\n'));
+    return unreadable;
 }
 
 void BackgroundCommands::Ladujtlo1Click()

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <functional>
 
 class CalculatorPage;
@@ -16,16 +17,15 @@ class BackgroundCommands : public QObject
 
 public:
     // current gives the calculator page showing, or nullptr on the cookbook page.
-    BackgroundCommands(const QList<CalculatorPage *> &pages,
-        std::function<CalculatorPage *()> current, QObject *parent);
+    BackgroundCommands(std::function<CalculatorPage *()> current, QObject *parent);
 
     void Ladujtlo1Click();
     void Zapisztlo1Click();
     void Usuntlo1Click();
 
-    // Every page's stored background. Pictures that cannot be read keep the built-in one and are
-    // reported together, in one message.
-    void restore(const Settings &settings);
+    // The pages' stored backgrounds. Pictures that cannot be read keep the built-in one; their
+    // messages are returned, for the caller to report together.
+    static QStringList restore(const Settings &settings, const QList<CalculatorPage *> &pages);
 
     // A picture file as a page background: stretched (averaging) to the page's design size.
     // Throws AppError with the reader's message when the file is not a readable picture.
@@ -34,6 +34,5 @@ public:
     static QByteArray jpegBytes(const QImage &picture);
 
 private:
-    QList<CalculatorPage *> m_pages;
     std::function<CalculatorPage *()> m_current;
 };

@@ -73,7 +73,7 @@ QUrl TForm1::webAddress2()
     return QUrl(QStringLiteral("https://pl.wikipedia.org/wiki/Solenie_(konserwowanie_żywności)"));
 }
 
-TForm1::TForm1(QWidget *parent)
+TForm1::TForm1(QWidget *parent, Assembly assembly)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -84,18 +84,74 @@ TForm1::TForm1(QWidget *parent)
     buildWindow();
     buildMenus();
     buildPopupMenus();
+    addExtraMenus();
+    setFixedSize(kWindowWidth, kWindowHeight);
+    m_firstStart = !QFileInfo::exists(AppPaths::settingsFile());
+    // A write interrupted by a crash or a power cut leaves its temporary file beside the target.
+    safefile::removeLeftovers(AppPaths::settingsFile());
+    runGuarded([this] { startFirstPage(); });
+    if (assembly == Assembly::Whole) {
+        completeWindow();
+        return;
+    }
+    // Whatever the user does first finds the window whole: the rest is built before the first
+    // key, click or close is handled. A window that is never painted is completed all the same.
+    qApp->installEventFilter(this);
+    QTimer::singleShot(1000, this, &TForm1::completeWindow);
+}
+
+void TForm1::completeWindow()
+{
+    if (m_whole)
+        return;
+    m_whole = true;
+    qApp->removeEventFilter(this);
+    buildOtherPages();
     m_labelFonts
         = new LabelFontMenu(this, PopupMenu3, m_pages, [this] { return activeCalculatorPage(); });
     m_labelFonts->attach();
     connectLateMenus();
     connectBookWindows();
     connectBackgroundMenus();
-    addExtraMenus();
-    setFixedSize(kWindowWidth, kWindowHeight);
-    m_firstStart = !QFileInfo::exists(AppPaths::settingsFile());
-    // A write interrupted by a crash or a power cut leaves its temporary file beside the target.
-    safefile::removeLeftovers(AppPaths::settingsFile());
     runGuarded([this] { FormCreate(); });
+    // An activation before this point found only the first page.
+    if (isActiveWindow())
+        runGuarded([this] { FishSaltingPage->PrzeliczRyby(); });
+}
+
+bool TForm1::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && !m_whole && !m_completionPosted) {
+        // After this paint is on the screen.
+        m_completionPosted = true;
+        QTimer::singleShot(0, this, &TForm1::completeWindow);
+    }
+    return handled;
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::Close:
+        completeWindow();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 TForm1::~TForm1() = default;
@@ -145,36 +201,54 @@ void TForm1::buildWindow()
     tabStyle->setParent(PageControl1);
     PageControl1->tabBar()->setStyle(tabStyle);
 
-    QWidget *wet = addPage("TabSheet1", QStringLiteral("Peklowanie na mokro"));
-    WetPage = new WetCuringPage(mxCalendar1, central, m_decimalFilter, wet);
+    const std::pair<const char *, QString> sheets[] = {
+        {"TabSheet1", QStringLiteral("Peklowanie na mokro")},
+        {"TabSheet2", QStringLiteral("Peklowanie na sucho")},
+        {"TabSheet3", QStringLiteral("Solanka i zalewa octowa")},
+        {"TabSheet7", QStringLiteral("Solenie Ryb na mokro")},
+        {"TabSheet4", QStringLiteral("Książka kucharska")},
+    };
+    for (int i = 0; i < 5; ++i) {
+        m_sheets[i] = addPage(sheets[i].first, sheets[i].second);
+        (new QGridLayout(m_sheets[i]))->setContentsMargins(0, 0, 0, 0);
+    }
+    WetPage = new WetCuringPage(mxCalendar1, central, m_decimalFilter, m_sheets[0]);
     WetPage->setObjectName(QStringLiteral("WetCuringPage"));
     // The page shown first: its picture is decoded while the rest of the window is built.
     WetPage->background()->prefetch();
-    QWidget *dry = addPage("TabSheet2", QStringLiteral("Peklowanie na sucho"));
-    DryPage = new DryCuringPage(central, m_decimalFilter, dry);
-    QWidget *brine = addPage("TabSheet3", QStringLiteral("Solanka i zalewa octowa"));
-    BrineAndPicklePage = new BrinePage(m_decimalFilter, brine);
-    QWidget *fish = addPage("TabSheet7", QStringLiteral("Solenie Ryb na mokro"));
-    FishSaltingPage = new FishPage(m_decimalFilter, fish);
-    m_pages = {WetPage, DryPage, BrineAndPicklePage, FishSaltingPage};
-    QWidget *cookbook = addPage("TabSheet4", QStringLiteral("Książka kucharska"));
-    CookbookPage1 = new CookbookPage(m_decimalFilter, cookbook);
-    const std::pair<QWidget *, QWidget *> sheets[] = {{wet, WetPage}, {dry, DryPage},
-        {brine, BrineAndPicklePage}, {fish, FishSaltingPage}, {cookbook, CookbookPage1}};
-    for (auto [sheet, page] : sheets) {
-        (new QGridLayout(sheet))->setContentsMargins(0, 0, 0, 0);
-        sheet->layout()->addWidget(page);
-    }
-    connect(CookbookPage1, &CookbookPage::titleChanged, this, &QWidget::setWindowTitle);
-
-    connect(PageControl1, &QTabWidget::currentChanged, this,
-        handler(this, &TForm1::PageControl1Change));
+    m_sheets[0]->layout()->addWidget(WetPage);
+    m_pages = {WetPage};
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, handler(this, &TForm1::Timer1Timer));
     Timer1->start();
+}
+
+void TForm1::buildOtherPages()
+{
+    QWidget *central = centralWidget();
+    DryPage = new DryCuringPage(central, m_decimalFilter, m_sheets[1]);
+    BrineAndPicklePage = new BrinePage(m_decimalFilter, m_sheets[2]);
+    FishSaltingPage = new FishPage(m_decimalFilter, m_sheets[3]);
+    CookbookPage1 = new CookbookPage(m_decimalFilter, m_sheets[4]);
+    const std::pair<QWidget *, QWidget *> pages[]
+        = {{m_sheets[1], DryPage}, {m_sheets[2], BrineAndPicklePage},
+            {m_sheets[3], FishSaltingPage}, {m_sheets[4], CookbookPage1}};
+    for (auto [sheet, page] : pages)
+        sheet->layout()->addWidget(page);
+    m_pages = {WetPage, DryPage, BrineAndPicklePage, FishSaltingPage};
+    for (CalculatorPage *page : m_pages.mid(1))
+        attachPage(page);
+    connect(CookbookPage1, &CookbookPage::titleChanged, this, &QWidget::setWindowTitle);
+    // The recipe list and view menus belong to the cookbook page.
+    PopupMenu4 = CookbookPage1->PopupMenu4;
+    PopupMenu5 = CookbookPage1->PopupMenu5;
+
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+        handler(this, &TForm1::PageControl1Change));
+
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
@@ -196,11 +270,13 @@ CalculatorPage *TForm1::activeCalculatorPage() const
     return nullptr;
 }
 
-void TForm1::FormCreate()
+// What the first paint shows: the first page with its stored fonts and background, the captions,
+// the calendar on today.
+void TForm1::startFirstPage()
 {
-    CzytajUstawienia();
+    CzytajUstawienia({WetPage});
     UstawNapisy();
-    UlozEtykiety();
+    WetPage->UlozEtykiety();
     mxCalendar1->setDate(Clock::today());
     for (QObject *child : mxCalendar1->children()) {
         auto *panel = qobject_cast<QLabel *>(child);
@@ -211,7 +287,21 @@ void TForm1::FormCreate()
             panel->setPalette(pal);
         }
     }
-    QString book = Settings().lastBook();
+}
+
+void TForm1::FormCreate()
+{
+    const QList<CalculatorPage *> others = m_pages.mid(1);
+    CzytajUstawienia(others);
+    if (!m_unreadableBackgrounds.isEmpty())
+        Platform::get().showError(m_unreadableBackgrounds.join(u'\n'));
+    m_unreadableBackgrounds.clear();
+    const Settings settings;
+    CookbookPage1->readFonts(settings);
+    ControlColour = settings.controlColour();
+    for (CalculatorPage *page : others)
+        page->UlozEtykiety();
+    QString book = settings.lastBook();
     // A new user of an installed copy is offered the sample book once.
     if (m_firstStart && AppPaths::isInstalled()) {
         const QString sample
@@ -241,17 +331,13 @@ void TForm1::UstawNapisy()
     PageControl1->setTabText(3, QStringLiteral("Solenie ryb na mokro według Pellowin'ego"));
 }
 
-void TForm1::UlozEtykiety()
-{
-    for (CalculatorPage *page : std::as_const(m_pages))
-        page->UlozEtykiety();
-}
-
-void TForm1::CzytajUstawienia()
+// The pages' stored backgrounds, label fonts and own proportions. Pictures that cannot be read
+// are kept for one message, given once every page has its own.
+void TForm1::CzytajUstawienia(const QList<CalculatorPage *> &pages)
 {
     const Settings settings;
-    m_backgrounds->restore(settings);
-    for (CalculatorPage *page : std::as_const(m_pages)) {
+    m_unreadableBackgrounds += BackgroundCommands::restore(settings, pages);
+    for (CalculatorPage *page : pages) {
         for (const LabelFontGroup &group : page->fontGroups()) {
             // A group with nothing stored keeps its design fonts (the 24-point "dziś" among them).
             if (!settings.hasFont(group.number))
@@ -262,10 +348,10 @@ void TForm1::CzytajUstawienia()
                 font.applyTo(label);
         }
     }
-    DryPage->setOwnProportions(settings.ownDry());
-    WetPage->setOwnVariant(settings.ownWet());
-    CookbookPage1->readFonts(settings);
-    ControlColour = settings.controlColour();
+    if (pages.contains(WetPage))
+        WetPage->setOwnVariant(settings.ownWet());
+    if (DryPage && pages.contains(DryPage))
+        DryPage->setOwnProportions(settings.ownDry());
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -285,7 +371,8 @@ void TForm1::changeEvent(QEvent *event)
 void TForm1::FormActivate()
 {
     WetPage->PrzeliczMokre();
-    FishSaltingPage->PrzeliczRyby();
+    if (FishSaltingPage) // built with the rest of the window, which recalculates it then
+        FishSaltingPage->PrzeliczRyby();
     QToolTip::setFont(font());
     mxCalendar1->sizeMarkers();
     MarkHolidays();
@@ -322,8 +409,7 @@ void TForm1::connectBackgroundMenus()
     pages.current = [this] { return activePage(); };
     pages.cookbookPhoto = [this] { return CookbookPage1->PhotoBox1->picture(); };
     Panel3 = new EffectsPanel(pages, PopupMenu2, centralWidget());
-    m_backgrounds = new BackgroundCommands(
-        m_pages, [this] { return activeCalculatorPage(); }, this);
+    m_backgrounds = new BackgroundCommands([this] { return activeCalculatorPage(); }, this);
 
     const auto connectItem = [this](const char *name, auto *receiver, auto method) {
         QAction *item = action(QString::fromLatin1(name));
@@ -366,6 +452,7 @@ void TForm1::Oprogramie1Click()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    completeWindow(); // closing at once still keeps the book and settings as they were
     // A settings file that cannot be written is reported, but never keeps the user from quitting.
     runGuarded([this] { FormClose(); });
     Form7->hide();

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QMainWindow>
+#include <QStringList>
 
 class BackgroundCommands;
 class BookCopyCommands;
@@ -31,21 +32,30 @@ class TForm1 : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    // How much the constructor builds. Whole: everything, at once. FirstPageFirst, for the
+    // program's own start: the frame, the menus and the wet-curing page, which is what the first
+    // paint shows; the other pages, the effects panel and the book follow right after that paint,
+    // and in any case before any input reaches the program (see completeWindow).
+    enum class Assembly { Whole, FirstPageFirst };
+
+    explicit TForm1(QWidget *parent = nullptr, Assembly assembly = Assembly::Whole);
     ~TForm1() override;
+
+    // Builds what FirstPageFirst left for later; does nothing once the window is whole.
+    void completeWindow();
+    bool isWhole() const { return m_whole; }
 
     static QString windowCaption() { return QStringLiteral("Solvarin  autor Orvendal"); }
     static QString applicationTitle() { return QStringLiteral("Peklowanie mięsa"); }
 
     // Handlers named as the window's events.
-    void FormCreate();
+    void FormCreate(); // the rest of the start, once every page exists
     void FormActivate();
     void FormClose();
     void PageControl1Change();
     void Timer1Timer();
-    void CzytajUstawienia();
+    void CzytajUstawienia(const QList<CalculatorPage *> &pages);
     void UstawNapisy();
-    void UlozEtykiety();
     void MarkHolidays();
     void Zapiszobliczenia1Click();
     void Oprogramie1Click();
@@ -62,14 +72,15 @@ public:
     TmxCalendar *mxCalendar1;
     ImageLinkButton *WebButton1, *WebButton2;
     WetCuringPage *WetPage;
-    DryCuringPage *DryPage;
-    BrinePage *BrineAndPicklePage;
-    FishPage *FishSaltingPage;
-    CookbookPage *CookbookPage1;
-    EffectsPanel *Panel3;
-    TForm7 *Form7; // the description window
-    QTimer *Timer1, *Timer2;
-    QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5;
+    DryCuringPage *DryPage = nullptr;
+    BrinePage *BrineAndPicklePage = nullptr;
+    FishPage *FishSaltingPage = nullptr;
+    CookbookPage *CookbookPage1 = nullptr;
+    EffectsPanel *Panel3 = nullptr;
+    TForm7 *Form7 = nullptr; // the description window
+    QTimer *Timer1 = nullptr, *Timer2 = nullptr;
+    QMenu *PopupMenu1 = nullptr, *PopupMenu2 = nullptr, *PopupMenu3 = nullptr;
+    QMenu *PopupMenu4 = nullptr, *PopupMenu5 = nullptr;
     LabelFontMenu *labelFonts() const { return m_labelFonts; }
     BackgroundCommands *backgrounds() const { return m_backgrounds; }
     BookCopyCommands *copying() const { return m_copying; }
@@ -78,12 +89,17 @@ public:
     static QUrl webAddress2();
 
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildWindow();
+    void buildOtherPages();
+    void attachPage(CalculatorPage *page);
+    void startFirstPage();
     void buildMenus();
     void buildPopupMenus();
     void connectLateMenus();
@@ -99,7 +115,11 @@ private:
     LabelFontMenu *m_labelFonts = nullptr;
     BackgroundCommands *m_backgrounds = nullptr;
     BookCopyCommands *m_copying = nullptr;
-    QList<CalculatorPage *> m_pages; // in tab order
+    QList<CalculatorPage *> m_pages; // in tab order; only the first until the window is whole
+    QWidget *m_sheets[5] = {}; // the tab sheets, in tab order
+    QStringList m_unreadableBackgrounds; // reported together once every page has its own
+    bool m_whole = false;
+    bool m_completionPosted = false;
     QDate m_lastCalendarDate;
     bool m_firstStart = false; // no settings file when the program started
 };

@@ -60,28 +60,20 @@ void TForm1::buildMenus()
     cookbook->setObjectName(QStringLiteral("Ksiazkakucharska1"));
     QMenu *book = cookbook->addMenu(QStringLiteral("Ksiązka"));
     book->setObjectName(QStringLiteral("Ksiazka1"));
-    CookbookPage *page = CookbookPage1;
-    const std::pair<const char *, void (CookbookPage::*)()> bookItems[] = {
-        {"Otworz1", &CookbookPage::Otworz1Click}, {"Nowa1", &CookbookPage::Nowa1Click},
-        {"Zapisz1", &CookbookPage::Zapisz1Click}, {"Zapiszjako1", &CookbookPage::Zapiszjako1Click}};
-    const QString bookCaptions[] = {QStringLiteral("Otwórz"), QStringLiteral("Nowa"),
-        QStringLiteral("Zapisz"), QStringLiteral("Zapisz jako")};
-    for (int i = 0; i < 4; ++i)
-        connect(addItem(book, bookItems[i].first, bookCaptions[i], true), &QAction::triggered, page,
-            handler(page, bookItems[i].second));
+    addItem(book, "Otworz1", QStringLiteral("Otwórz"), true);
+    addItem(book, "Nowa1", QStringLiteral("Nowa"), true);
+    addItem(book, "Zapisz1", QStringLiteral("Zapisz"), true);
+    addItem(book, "Zapiszjako1", QStringLiteral("Zapisz jako"), true);
     book->addSeparator();
-    connect(addItem(book, "Przywrocwersje1", QStringLiteral("Przywróć poprzednią wersję..."), true),
-        &QAction::triggered, page, handler(page, &CookbookPage::Przywrocwersje1Click));
+    addItem(book, "Przywrocwersje1", QStringLiteral("Przywróć poprzednią wersję..."), true);
     cookbook->addSeparator();
     QMenu *recipes = cookbook->addMenu(QStringLiteral("Przepisy"));
     recipes->setObjectName(QStringLiteral("Przepisy1"));
     addItem(recipes, "Nowyprzepis1", QStringLiteral("Nowy przepis"), true);
     addItem(recipes, "Poprawprzepis1", QStringLiteral("Popraw przepis"), true);
-    connect(addItem(recipes, "Usunprzepis1", QStringLiteral("Usuń przepis"), true),
-        &QAction::triggered, page, handler(page, &CookbookPage::Usunprzepis1Click));
+    addItem(recipes, "Usunprzepis1", QStringLiteral("Usuń przepis"), true);
     recipes->addSeparator();
-    connect(addItem(recipes, "Drukujprzepis1", QStringLiteral("Drukuj przepis"), true),
-        &QAction::triggered, page, handler(page, &CookbookPage::Drukujprzepis1Click));
+    addItem(recipes, "Drukujprzepis1", QStringLiteral("Drukuj przepis"), true);
     recipes->addSeparator();
     addItem(recipes, "Kopiujzaznaczone1", QStringLiteral("Kopiuj zaznaczone do książli"));
     recipes->addSeparator();
@@ -126,18 +118,30 @@ void TForm1::buildPopupMenus()
     addItem(PopupMenu3, "Zmienkolor1", QStringLiteral("Zmień czcionkę"), true);
     addItem(PopupMenu3, "Zapiszkolor1", QStringLiteral("Zapisz Czcionkę"), true);
 
-    // The recipe list and view menus belong to the cookbook page.
-    PopupMenu4 = CookbookPage1->PopupMenu4;
-    PopupMenu5 = CookbookPage1->PopupMenu5;
-
     for (CalculatorPage *page : std::as_const(m_pages))
-        connect(page->background(), &PageBackground::contextMenuWanted, PopupMenu1,
-            [this](const QPoint &pos) { PopupMenu1->popup(pos); });
+        attachPage(page);
+}
+
+void TForm1::attachPage(CalculatorPage *page)
+{
+    connect(page->background(), &PageBackground::contextMenuWanted, PopupMenu1,
+        [this](const QPoint &pos) { PopupMenu1->popup(pos); });
 }
 
 // Items whose handlers live in objects made after the menus.
 void TForm1::connectLateMenus()
 {
+    CookbookPage *page = CookbookPage1;
+    const std::pair<const char *, void (CookbookPage::*)()> bookItems[] = {
+        {"Otworz1", &CookbookPage::Otworz1Click}, {"Nowa1", &CookbookPage::Nowa1Click},
+        {"Zapisz1", &CookbookPage::Zapisz1Click}, {"Zapiszjako1", &CookbookPage::Zapiszjako1Click},
+        {"Przywrocwersje1", &CookbookPage::Przywrocwersje1Click},
+        {"Usunprzepis1", &CookbookPage::Usunprzepis1Click},
+        {"Drukujprzepis1", &CookbookPage::Drukujprzepis1Click}};
+    for (const auto &[name, command] : bookItems)
+        connect(
+            action(QString::fromLatin1(name)), &QAction::triggered, page, handler(page, command));
+
     LabelFontMenu *fonts = m_labelFonts;
     connect(action(QStringLiteral("Zmienkolor1")), &QAction::triggered, fonts,
         handler(fonts, &LabelFontMenu::Zmienkolor1Click));
