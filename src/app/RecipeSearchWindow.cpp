@@ -3,18 +3,48 @@
 #include "cookbook/Book.h"
 #include "platform/ErrorHandler.h"
 
+#include <QAbstractListModel>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QStringListModel>
+
+// The matches as rows of the result list. A row's text is made when the list asks for it, which
+// it does for the rows in view only: a letter that finds most of the book builds no thousands of
+// strings.
+class MatchListModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    const QList<RecipeMatch> &matches() const { return m_matches; }
+    void setMatches(QList<RecipeMatch> matches)
+    {
+        beginResetModel();
+        m_matches = std::move(matches);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_matches.size());
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_matches.size())
+            return {};
+        return RecipeSearchWindow::rowText(m_matches[index.row()]);
+    }
+
+private:
+    QList<RecipeMatch> m_matches;
+};
 
 RecipeSearchWindow::RecipeSearchWindow(Book &book, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_book(book)
-    , m_model(new QStringListModel(this))
+    , m_model(new MatchListModel(this))
 {
     setObjectName(QStringLiteral("RecipeSearchWindow"));
     setWindowTitle(QStringLiteral("Szukaj przepisu"));
@@ -58,6 +88,11 @@ QString RecipeSearchWindow::rowText(const RecipeMatch &match)
     return match.title + QStringLiteral("   – składnik: ") + match.ingredients.join(u", ");
 }
 
+const QList<RecipeMatch> &RecipeSearchWindow::matches() const
+{
+    return m_model->matches();
+}
+
 void RecipeSearchWindow::refresh()
 {
     m_stale = true;
@@ -70,24 +105,19 @@ void RecipeSearchWindow::search()
         m_search.prepare(m_book);
         m_stale = false;
     }
-    m_matches = m_search.find(SearchEdit->text());
-    QStringList rows;
-    rows.reserve(m_matches.size());
-    for (const RecipeMatch &m : std::as_const(m_matches))
-        rows << rowText(m);
-    m_model->setStringList(rows);
-    if (!rows.isEmpty())
+    m_model->setMatches(m_search.find(SearchEdit->text()));
+    if (m_model->rowCount() > 0)
         SearchResults->setCurrentIndex(m_model->index(0));
     CountLabel->setText(SearchEdit->text().trimmed().isEmpty()
             ? QString()
-            : QStringLiteral("Znaleziono: %1").arg(m_matches.size()));
+            : QStringLiteral("Znaleziono: %1").arg(matches().size()));
 }
 
 void RecipeSearchWindow::choose(int row)
 {
-    if (row < 0 || row >= m_matches.size())
+    if (row < 0 || row >= matches().size())
         return;
-    const RecipeMatch match = m_matches[row];
+    const RecipeMatch match = matches()[row];
     // The book may have changed under a window that was not looked at since.
     const TXMLPrzepisyType recipes = m_book.root().przepisy();
     if (match.index >= recipes.count() || recipes[match.index].tytul() != match.title) {

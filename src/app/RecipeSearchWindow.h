@@ -8,7 +8,7 @@ class Book;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QStringListModel;
+class MatchListModel;
 
 // "Szukaj przepisu": titles of the open book whose title or an ingredient contains what is typed,
 // shown as the user types. Enter or a double click asks for the recipe to be shown.
@@ -23,7 +23,7 @@ public:
     void bookChanged() { m_stale = true; }
     // Reads the book now and searches again for the text in the field.
     void refresh();
-    const QList<RecipeMatch> &matches() const { return m_matches; }
+    const QList<RecipeMatch> &matches() const;
     // One result row: the title, and the ingredients that matched when it was not the title
     // alone.
     static QString rowText(const RecipeMatch &match);
@@ -46,6 +46,5 @@ private:
     Book &m_book;
     RecipeSearch m_search;
     bool m_stale = true;
-    QList<RecipeMatch> m_matches;
-    QStringListModel *m_model;
+    MatchListModel *m_model;
 };

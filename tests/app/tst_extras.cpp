@@ -16,10 +16,14 @@ void typeInto(const AppFixture &f, const char *field, const QString &keys)
     keys.isEmpty() ? QTest::keyClick(edit, Qt::Key_Delete) : QTest::keyClicks(edit, keys);
 }
 
+// The result list's rows as the list shows them.
 QStringList rows(const AppFixture &f)
 {
-    return qobject_cast<QStringListModel *>(f.get<QListView>("SearchResults")->model())
-        ->stringList();
+    const QAbstractItemModel *model = f.get<QListView>("SearchResults")->model();
+    QStringList out;
+    for (int row = 0; row < model->rowCount(); ++row)
+        out << model->index(row, 0).data().toString();
+    return out;
 }
 
 } // namespace
