@@ -102,7 +102,7 @@ TForm1::TForm1(QWidget *parent, Assembly assembly)
 
 void TForm1::completeWindow()
 {
-    if (m_whole)
+    if (m_whole || m_closed)
         return;
     m_whole = true;
     qApp->removeEventFilter(this);
@@ -121,6 +121,12 @@ void TForm1::completeWindow()
 
 bool TForm1::event(QEvent *event)
 {
+    if (event->type() == QEvent::Show && m_closed && !m_whole) {
+        // Shown again after a close that came before the rest was built: as at the start.
+        m_closed = false;
+        m_completionPosted = false;
+        qApp->installEventFilter(this);
+    }
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::Paint && !m_whole && !m_completionPosted) {
         // After this paint is on the screen.
@@ -145,7 +151,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::TabletPress:
     case QEvent::DragEnter:
     case QEvent::Drop:
-    case QEvent::Close:
         completeWindow();
         break;
     default:
@@ -452,11 +457,17 @@ void TForm1::Oprogramie1Click()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    completeWindow(); // closing at once still keeps the book and settings as they were
+    event->accept();
+    // Closed before the rest was built (at once, or by the end of the session): nothing has
+    // changed that a close would keep, and nothing more is built, asked or opened.
+    m_closed = true;
+    if (!m_whole) {
+        qApp->removeEventFilter(this);
+        return;
+    }
     // A settings file that cannot be written is reported, but never keeps the user from quitting.
     runGuarded([this] { FormClose(); });
     Form7->hide();
-    event->accept();
 }
 
 void TForm1::FormClose()

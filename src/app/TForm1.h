@@ -41,7 +41,8 @@ public:
     explicit TForm1(QWidget *parent = nullptr, Assembly assembly = Assembly::Whole);
     ~TForm1() override;
 
-    // Builds what FirstPageFirst left for later; does nothing once the window is whole.
+    // Builds what FirstPageFirst left for later; does nothing once the window is whole, or once
+    // it was closed before that.
     void completeWindow();
     bool isWhole() const { return m_whole; }
 
@@ -120,6 +121,7 @@ private:
     QStringList m_unreadableBackgrounds; // reported together once every page has its own
     bool m_whole = false;
     bool m_completionPosted = false;
+    bool m_closed = false; // closed, and not shown again since
     QDate m_lastCalendarDate;
     bool m_firstStart = false; // no settings file when the program started
 };
