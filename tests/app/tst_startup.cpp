@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(form->windowTitle(), "Solvarin autor Orvendal : przepisy");
     }
 
-    void inputOrCloseFindsTheWindowWhole()
+    void inputBeforeCompletionAndEarlyClose()
     {
         AppFixture f(false);
         writeFile(f.env.file("przepisy.xml"), bookXml());
