@@ -279,7 +279,7 @@ CalculatorPage *TForm1::activeCalculatorPage() const
 // the calendar on today.
 void TForm1::startFirstPage()
 {
-    CzytajUstawienia({WetPage});
+    CzytajUstawienia(Settings(), {WetPage});
     UstawNapisy();
     WetPage->UlozEtykiety();
     mxCalendar1->setDate(Clock::today());
@@ -297,11 +297,11 @@ void TForm1::startFirstPage()
 void TForm1::FormCreate()
 {
     const QList<CalculatorPage *> others = m_pages.mid(1);
-    CzytajUstawienia(others);
+    const Settings settings;
+    CzytajUstawienia(settings, others);
     if (!m_unreadableBackgrounds.isEmpty())
         Platform::get().showError(m_unreadableBackgrounds.join(u'\n'));
     m_unreadableBackgrounds.clear();
-    const Settings settings;
     CookbookPage1->readFonts(settings);
     ControlColour = settings.controlColour();
     for (CalculatorPage *page : others)
@@ -338,9 +338,8 @@ void TForm1::UstawNapisy()
 
 // The pages' stored backgrounds, label fonts and own proportions. Pictures that cannot be read
 // are kept for one message, given once every page has its own.
-void TForm1::CzytajUstawienia(const QList<CalculatorPage *> &pages)
+void TForm1::CzytajUstawienia(const Settings &settings, const QList<CalculatorPage *> &pages)
 {
-    const Settings settings;
     m_unreadableBackgrounds += BackgroundCommands::restore(settings, pages);
     for (CalculatorPage *page : pages) {
         for (const LabelFontGroup &group : page->fontGroups()) {
@@ -355,7 +354,7 @@ void TForm1::CzytajUstawienia(const QList<CalculatorPage *> &pages)
     }
     if (pages.contains(WetPage))
         WetPage->setOwnVariant(settings.ownWet());
-    if (DryPage && pages.contains(DryPage))
+    if (pages.contains(DryPage))
         DryPage->setOwnProportions(settings.ownDry());
 }
 

@@ -21,6 +21,7 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QTimer;
+class Settings;
 class TForm7;
 class TmxCalendar;
 class WetCuringPage;
@@ -55,7 +56,7 @@ public:
     void FormClose();
     void PageControl1Change();
     void Timer1Timer();
-    void CzytajUstawienia(const QList<CalculatorPage *> &pages);
+    void CzytajUstawienia(const Settings &settings, const QList<CalculatorPage *> &pages);
     void UstawNapisy();
     void MarkHolidays();
     void Zapiszobliczenia1Click();
